@@ -1,0 +1,48 @@
+// The one text under each day number: the lunar component's note, a
+// festival, the lunar month's name and size on its first day, or the lunar
+// day's name.
+#pragma once
+
+#include <string>
+
+#include "lunar/cn_calendar.h"
+#include "monthview/canvas.h"
+
+namespace quillet {
+
+enum class DayLabelKind { kNote, kFestival, kMonthName, kDayName };
+
+struct DayLabel {
+  DayLabelKind kind;
+  std::string text;  // as shown: a festival's category digit is dropped
+  Rgb color;
+  int leftOffset;  // left edge relative to the column's centre line
+};
+
+// Label colours.
+inline constexpr Rgb kNoteColor{0x00, 0x00, 0xFF};
+inline constexpr Rgb kFestivalColors[] = {
+    {0xFF, 0x00, 0x00},  // category 1
+    {0x00, 0xFF, 0x00},  // category 2
+    {0x00, 0x00, 0xFF},  // any other category
+};
+inline constexpr Rgb kMonthNameColor{0x90, 0x00, 0xFF};
+inline constexpr Rgb kDayNameColor{0x00, 0x00, 0x00};
+
+// The label sits this far below the top of the day's row.
+inline constexpr int kLabelBelowRowTop = 30;
+
+// Chooses the label of the Gregorian day `dayKey` (year × 10000 + month ×
+// 100 + day, a valid date of 1902..2047).
+DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey);
+
+// Writes the day's label under its number in the canvas's current font and
+// background, after setting the label's colour.
+void WriteDayLabel(Canvas& canvas, const CnCalendar& calendar, int dayKey,
+                   int cellX, int rowTop);
+
+// "闰四月大", "十一月小", "初十", "廿一", "三十" …
+std::string LunarMonthName(int month, bool isLeapMonth, int monthDays);
+std::string LunarDayName(int day);
+
+}  // namespace quillet

@@ -1,0 +1,50 @@
+#include "monthview/input.h"
+
+#include <algorithm>
+
+namespace quillet {
+namespace {
+
+// The value of the digit that starts `text` at `pos` and its byte length:
+// ASCII 0-9 (1 byte) or full-width U+FF10..U+FF19 (EF BC 90..99), or -1.
+int DigitAt(std::string_view text, std::size_t pos, std::size_t& length) {
+  const auto byte = [&](std::size_t i) {
+    return static_cast<unsigned char>(text[i]);
+  };
+  if (pos < text.size() && byte(pos) >= '0' && byte(pos) <= '9') {
+    length = 1;
+    return byte(pos) - '0';
+  }
+  if (pos + 2 < text.size() && byte(pos) == 0xEF && byte(pos + 1) == 0xBC &&
+      byte(pos + 2) >= 0x90 && byte(pos + 2) <= 0x99) {
+    length = 3;
+    return byte(pos + 2) - 0x90;
+  }
+  return -1;
+}
+
+}  // namespace
+
+std::int64_t ReadBoxNumber(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  std::int64_t value = 0;  // [0, kBoxNumberLimit]
+  for (std::size_t length = 0;; pos += length) {
+    const int digit = DigitAt(text, pos, length);
+    if (digit < 0) break;
+    value = std::min(value * 10 + digit, kBoxNumberLimit);
+  }
+  return negative ? -value : value;
+}
+
+std::string SpinStep(std::string_view boxText, int delta, int lo, int hi) {
+  const std::int64_t stepped = ReadBoxNumber(boxText) + delta;
+  return std::to_string(std::clamp<std::int64_t>(stepped, lo, hi));
+}
+
+}  // namespace quillet

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what Quillet needs to build, test and run, if it is missing.
+# Debian and Ubuntu: apt-get (through sudo when not root). Elsewhere: says what
+# to install and stops.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-arphic-uming fonts-liberation2
+  desktop-file-utils dpkg-dev
+)
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  if command -v cmake >/dev/null && command -v qmake6 >/dev/null; then
+    exit 0
+  fi
+  echo "Quillet's set-up knows Debian and Ubuntu only. Please install:" >&2
+  echo "  CMake 3.25+, Ninja, a C++20 compiler, Qt 6 Widgets (development files)," >&2
+  echo "  GoogleTest, Google Benchmark, and the fonts AR PL UMing and Liberation Sans." >&2
+  exit 1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,30 +1,56 @@
 # Two commands do everything: `make run` and `make test`.
-PRESET ?= release
-BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test clean format screenshot
+.PHONY: all setup build run test test-sanitize bench fuzz screenshot \
+        install package format clean
 
 all: build
 
 setup:
 	@bash scripts/install-deps.sh
 
-$(BUILD_DIR)/build.ninja:
-	cmake --preset $(PRESET)
+# build-<preset>: configure once, then build.
+build-%: setup
+	@test -f build/$*/build.ninja || cmake --preset $*
+	cmake --build --preset $* -j $(JOBS)
 
-build: setup $(BUILD_DIR)/build.ninja
-	cmake --build --preset $(PRESET) -j $(JOBS)
+build: build-release
 
 run: build
-	./$(BUILD_DIR)/app/quillet
+	./build/release/app/quillet
 
 test: build
-	ctest --preset $(PRESET) -j $(JOBS)
+	ctest --preset release -j $(JOBS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: build-sanitize
+	ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	@for b in build/release/bench/quillet_bench_*; do \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; \
+	done
+
+# libFuzzer on DrawMonth for FUZZ_SECONDS; new inputs go to a scratch folder,
+# the committed corpus is only read.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@test -f build/fuzz/build.ninja || cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target draw_month_fuzzer
+	mkdir -p build/fuzz/corpus
+	./build/fuzz/tests/fuzz/draw_month_fuzzer -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=4096 build/fuzz/corpus tests/fuzz/corpus
 
 screenshot: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tools/quillet-snapshot \
-	  --year 2025 --month 10 --today 2025-10-06 --out docs/screenshot.png
+	./build/release/tools/quillet-snapshot --year 2025 --month 10 \
+	  --today 2025-10-06 --out docs/screenshot.png
+
+install: build
+	cmake --install build/release
+
+package: build
+	cd build/release && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -11,6 +11,10 @@ packages=(
   fonts-arphic-uming fonts-liberation2
   desktop-file-utils dpkg-dev
 )
+# `make fuzz` needs clang with its libFuzzer runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   if command -v cmake >/dev/null && command -v qmake6 >/dev/null; then

@@ -1,0 +1,114 @@
+// The per-keystroke work: one whole DrawMonth, and the lookups it makes for
+// every day, averaged over the whole range.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <vector>
+
+#include "lunar/cn_calendar.h"
+#include "monthview/festivals.h"
+#include "monthview/month_view.h"
+
+namespace quillet {
+namespace {
+
+namespace chr = std::chrono;
+
+// Takes every call and keeps nothing, so only the month view is measured.
+class NullCanvas : public Canvas {
+ public:
+  void Clear() override {}
+  void SetTextColor(Rgb color) override { benchmark::DoNotOptimize(color); }
+  void SetTextBackground(std::optional<Rgb> color) override {
+    benchmark::DoNotOptimize(color);
+  }
+  void SetFont(const CanvasFont& font) override {
+    benchmark::DoNotOptimize(font.points);
+  }
+  void WriteText(int x, int y, std::string_view text) override {
+    benchmark::DoNotOptimize(x + y + text.size());
+  }
+};
+
+class MonthControls : public MonthViewControls {
+ public:
+  std::string YearText() const override { return year; }
+  std::string MonthText() const override { return month; }
+  void SetTitle(std::string_view text) override {
+    benchmark::DoNotOptimize(text.size());
+  }
+  Canvas& DrawingCanvas() override { return canvas; }
+  CivilDate Today() const override { return {2024, 3, 9}; }
+
+  std::string year, month;
+  NullCanvas canvas;
+};
+
+// All 1,752 months of 1902..2047; one iteration draws one month.
+void BM_DrawMonth(benchmark::State& state) {
+  std::vector<std::pair<std::string, std::string>> months;
+  for (int y = 1902; y <= 2047; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      months.emplace_back(std::to_string(y), std::to_string(m));
+    }
+  }
+  MonthControls controls;
+  size_t next = 0;
+  for (auto _ : state) {
+    controls.year = months[next].first;
+    controls.month = months[next].second;
+    DrawMonth(controls);
+    if (++next == months.size()) next = 0;
+  }
+}
+BENCHMARK(BM_DrawMonth);
+
+struct Day {
+  int dayKey;
+  LunarDate lunar;
+};
+
+const std::vector<Day>& EveryDay() {
+  static const std::vector<Day> days = [] {
+    std::vector<Day> all;
+    const CnCalendar calendar;
+    for (chr::sys_days d = chr::sys_days{chr::year{1902} / 1 / 1};
+         d <= chr::sys_days{chr::year{2047} / 12 / 31}; d += chr::days{1}) {
+      const chr::year_month_day ymd{d};
+      const int y = static_cast<int>(ymd.year());
+      const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
+      const int day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+      all.push_back(
+          {y * 10000 + m * 100 + day, calendar.GregorianToLunar(y, m, day)});
+    }
+    return all;
+  }();
+  return days;
+}
+
+// One iteration looks up one day; the days cycle through the whole range.
+void BM_FestivalText(benchmark::State& state) {
+  const auto& days = EveryDay();
+  size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FestivalText(days[next].dayKey));
+    if (++next == days.size()) next = 0;
+  }
+}
+BENCHMARK(BM_FestivalText);
+
+void BM_LunarDateNote(benchmark::State& state) {
+  const auto& days = EveryDay();
+  const CnCalendar calendar;
+  size_t next = 0;
+  for (auto _ : state) {
+    const LunarDate& l = days[next].lunar;
+    benchmark::DoNotOptimize(
+        calendar.LunarDateNote(l.year, l.month, l.day, l.isLeapMonth));
+    if (++next == days.size()) next = 0;
+  }
+}
+BENCHMARK(BM_LunarDateNote);
+
+}  // namespace
+}  // namespace quillet

@@ -8,7 +8,7 @@
 namespace quillet {
 
 struct LunarDate {
-  int year;  // the Gregorian year in which this lunar year begins
+  int year;   // the Gregorian year in which this lunar year begins
   int month;  // 1..12; a leap month carries the number of the month it follows
   int day;    // 1..30
   bool isLeapMonth;
@@ -16,8 +16,10 @@ struct LunarDate {
 };
 
 // Gregorian days 1902-01-01 .. 2047-12-31 are served; they fall in the lunar
-// years 1901 .. 2047. Arguments outside these ranges throw std::out_of_range
-// naming the argument.
+// years 1901 .. 2047, every date of which the lunar operations accept.
+// Arguments outside these ranges (and days a month does not have) throw
+// std::out_of_range naming the argument; isLeapMonth for a month that has no
+// leap month throws std::invalid_argument.
 inline constexpr int kFirstGregorianYear = 1902;
 inline constexpr int kLastGregorianYear = 2047;
 inline constexpr int kFirstLunarYear = 1901;

@@ -92,14 +92,15 @@ TEST(FestivalTextTest, LunarRowsOverTheRange) {
       EXPECT_EQ(text, "3端午节");
       leapDuanwu += lunar.isLeapMonth;
     }
-    if (lunarOf(day + chr::days{1}).year != lunar.year) {
+    const bool lastDay = day == chr::sys_days{chr::year{2047} / 12 / 31};
+    if (!lastDay && lunarOf(day + chr::days{1}).year != lunar.year) {
       ++newYearsEves;
       EXPECT_TRUE(text.empty() || text[0] != '3') << text;
     }
   }
   EXPECT_GT(springFestivalDays, 400);
   EXPECT_GT(leapDuanwu, 0) << "some year of the range has a leap 5th month";
-  EXPECT_EQ(newYearsEves, 146);
+  EXPECT_EQ(newYearsEves, 146);  // lunar years 1901 .. 2046 end in range
 }
 
 }  // namespace

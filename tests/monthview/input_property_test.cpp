@@ -38,6 +38,13 @@ class BoxTextGenerator {
     return digits;
   }
 
+  // `lead` then `count` digits: a fraction or an exponent.
+  std::string Prefixed(char lead, int count) {
+    std::string text(1, lead);
+    text += Digits(count);
+    return text;
+  }
+
   std::string Piece() {
     static const char* const kFullWidthDigits[] = {
         "０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
@@ -60,9 +67,9 @@ class BoxTextGenerator {
       case 3:
         return Pick(0, 1) ? "-" : "+";
       case 4:
-        return "." + Digits(Pick(0, 5));
+        return Prefixed('.', Pick(0, 5));
       case 5:
-        return Pick(0, 1) ? "e" + Digits(Pick(1, 3)) : "E-2";
+        return Pick(0, 1) ? Prefixed('e', Pick(1, 3)) : "E-2";
       case 6:
         return kFullWidthDigits[Pick(0, 9)];
       case 7:

@@ -1,0 +1,64 @@
+// The committed tables against a fresh run of the computation that
+// tools/lunar_tablegen writes them from.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "lunar/lunar_reckoning.h"
+#include "lunar/lunar_tables.h"
+
+namespace quillet {
+namespace {
+
+namespace chr = std::chrono;
+
+const reckoning::Reckoning& Computed() {
+  static const reckoning::Reckoning computed = reckoning::ReckonCalendar();
+  return computed;
+}
+
+TEST(LunarTablesTest, EveryLunarYearRowMatchesTheComputation) {
+  const auto& years = Computed().years;
+  ASSERT_EQ(years.size(), lunar_tables::kLunarYears.size());
+  for (std::size_t i = 0; i < years.size(); ++i) {
+    const auto& row = lunar_tables::kLunarYears[i];
+    const chr::year_month_day newYear{
+        chr::year{row.newYear.year},
+        chr::month{static_cast<unsigned>(row.newYear.month)},
+        chr::day{static_cast<unsigned>(row.newYear.day)}};
+    EXPECT_EQ(row.year, years[i].year);
+    EXPECT_EQ(newYear, years[i].newYear) << row.year;
+    EXPECT_EQ(row.monthLengths, years[i].monthLengths) << row.year;
+    EXPECT_EQ(row.leapAfter, years[i].leapAfter) << row.year;
+  }
+}
+
+TEST(LunarTablesTest, EverySolarTermRowMatchesTheComputation) {
+  const auto& terms = Computed().solarTermDays;
+  ASSERT_EQ(terms.size(), lunar_tables::kSolarTerms.size());
+  for (std::size_t i = 0; i < terms.size(); ++i) {
+    const auto& row = lunar_tables::kSolarTerms[i];
+    EXPECT_EQ(row.year, terms[i].year);
+    for (std::size_t k = 0; k < row.day.size(); ++k) {
+      EXPECT_EQ(row.day[k], terms[i].dayOfMonth[k])
+          << row.year << " term " << k;
+    }
+  }
+}
+
+// The three months that the Beijing meridian moved before 1929 begin on
+// their published days; the modern rule alone would start them a day later.
+TEST(LunarTablesTest, HistoricalCorrectionsApplyToTheirNewMoonsOnly) {
+  int corrected = 0;
+  for (const auto& moon : Computed().newMoons) {
+    if (moon.monthStart == moon.dayUtc8) continue;
+    ++corrected;
+    EXPECT_EQ(moon.monthStart, moon.dayUtc8 - chr::days{1});
+    EXPECT_LT(chr::year_month_day{moon.dayUtc8}.year(), chr::year{1929});
+  }
+  EXPECT_EQ(corrected, 3);
+}
+
+}  // namespace
+}  // namespace quillet

@@ -1,0 +1,206 @@
+// The window at work: start-up, typing and spin steps redraw through the real
+// month view; the hyperlink and the canvas's own drawing.
+#include <QTest>
+
+#include "monthview/title_line.h"
+#include "ui/layout.h"
+#include "ui/system_services.h"
+#include "window_fixture.h"
+
+namespace quillet::ui::testing {
+namespace {
+
+std::string Title(const StartWindow& window) {
+  return window.TitleLabel()->text().toStdString();
+}
+
+bool AllWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    }
+  }
+  return true;
+}
+
+// Replaces the box's content key by key; `beforeLastKey` gets the canvas as
+// it stood just before the last key (the keys before it draw too).
+void Retype(const StartWindow& window, QLineEdit* box, const QString& text,
+            QImage& beforeLastKey) {
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty()) beforeLastKey = window.CanvasControl()->Picture().copy();
+  QTest::keyClick(box, Qt::Key_Delete);
+  for (const QChar key : text) {
+    beforeLastKey = window.CanvasControl()->Picture().copy();
+    QTest::keyClicks(box, QString(key));
+  }
+}
+
+TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
+  const struct {
+    CivilDate today;
+    const char* year;
+    const char* month;
+    std::string title;
+  } cases[] = {
+      {{2024, 3, 15}, "2024", "3", TitleText(2024, 3)},
+      {{1902, 12, 31}, "1902", "12", TitleText(1902, 12)},
+      {{2048, 1, 1}, "2048", "1", kYearMessage},
+      {{1901, 6, 1}, "1901", "6", kYearMessage},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year);
+    today = c.today;
+    opened.clear();
+    StartWindow fresh([&] { return today; },
+                      [&](const std::string& url) { opened.push_back(url); });
+    fresh.RunStartUp();
+    EXPECT_EQ(fresh.YearBox()->text().toStdString(), c.year);
+    EXPECT_EQ(fresh.MonthBox()->text().toStdString(), c.month);
+    EXPECT_EQ(Title(fresh), c.title);
+    EXPECT_EQ(AllWhite(fresh.CanvasControl()->Picture()),
+              c.title == kYearMessage);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], "https://" + std::string(kSiteHost) + "/tc2.htm");
+  }
+}
+
+TEST_F(WindowTest, TypingRedrawsOrLeavesTheCanvasWithAMessage) {
+  const struct {
+    const char* box;
+    const char* typed;
+    std::string title;  // a message leaves the canvas as it was
+  } cases[] = {
+      {"EditBox2", "7", TitleText(2024, 7)},
+      {"EditBox2", "12", TitleText(2024, 12)},
+      {"EditBox1", "2025", TitleText(2025, 3)},
+      {"EditBox2", "08", TitleText(2024, 8)},
+      {"EditBox1", "1901", kYearMessage},
+      {"EditBox1", "x2024", kYearMessage},
+      {"EditBox2", "13", kMonthMessage},
+      {"EditBox2", "", kMonthMessage},
+  };
+  window.RunStartUp();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.box) + " " + c.typed);
+    window.YearBox()->setText("2024");
+    window.MonthBox()->setText("3");
+    auto* box = static_cast<QLineEdit*>(window.Control(c.box));
+    QImage before;
+    Retype(window, box, QString::fromUtf8(c.typed), before);
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.typed));
+    EXPECT_EQ(Title(window), c.title);
+    const bool message = c.title == kYearMessage || c.title == kMonthMessage;
+    EXPECT_EQ(Picture() == before, message);
+  }
+}
+
+TEST_F(WindowTest, BoxesTakeLongPastedText) {
+  window.RunStartUp();
+  const QString pasted(40000, QLatin1Char('9'));
+  window.YearBox()->selectAll();
+  window.YearBox()->insert(pasted);
+  EXPECT_EQ(window.YearBox()->text(), pasted);
+  EXPECT_EQ(Title(window), kYearMessage);
+}
+
+TEST_F(WindowTest, SpinStepsRedrawAndStayWithinRange) {
+  enum How { kArrow, kKey };
+  const struct {
+    const char* box;
+    const char* start;
+    int delta;
+    How how;
+    const char* after;
+  } cases[] = {
+      {"EditBox1", "2024", +1, kArrow, "2025"},
+      {"EditBox1", "2047", +1, kArrow, "2047"},
+      {"EditBox1", "1902", -1, kKey, "1902"},
+      {"EditBox1", "1901", +1, kArrow, "1902"},
+      {"EditBox2", "3", -1, kArrow, "2"},
+      {"EditBox2", "12", +1, kKey, "12"},
+      {"EditBox2", "1", -1, kArrow, "1"},
+      {"EditBox2", "13", -1, kKey, "12"},
+  };
+  window.RunStartUp();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.box) + " " + c.start);
+    auto* box = static_cast<QLineEdit*>(window.Control(c.box));
+    window.YearBox()->setText("2024");
+    window.MonthBox()->setText("3");
+    box->setText(c.start);
+    const QImage before = Picture();
+    if (c.how == kArrow) {
+      SpinArrows* arrows = window.SpinFor(box);
+      QTest::mouseClick(c.delta > 0 ? arrows->Up() : arrows->Down(),
+                        Qt::LeftButton);
+    } else {
+      QTest::keyClick(box, c.delta > 0 ? Qt::Key_Up : Qt::Key_Down);
+    }
+    EXPECT_EQ(box->text().toStdString(), c.after);
+    const int year = window.YearBox()->text().toInt();
+    const int month = window.MonthBox()->text().toInt();
+    EXPECT_EQ(Title(window), TitleText(year, month));
+    EXPECT_EQ(Picture() == before, std::string(c.start) == c.after);
+  }
+}
+
+TEST_F(WindowTest, HyperlinkOpensTheSiteAndChangesNothingElse) {
+  window.RunStartUp();
+  const QImage before = Picture();
+  const std::string title = Title(window);
+  opened.clear();
+  QTest::mouseClick(window.Control("HyperlinkBox1"), Qt::LeftButton);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], SiteAddress());
+  EXPECT_EQ(Picture(), before);
+  EXPECT_EQ(Title(window), title);
+  EXPECT_EQ(window.YearBox()->text(), QStringLiteral("2024"));
+}
+
+// A repaint shows the kept picture; nothing is drawn again.
+TEST_F(WindowTest, CanvasRepaintShowsTheKeptPicture) {
+  window.show();
+  window.RunStartUp();
+  const QImage shown = window.CanvasControl()->grab().toImage().convertToFormat(
+      QImage::Format_RGB32);
+  EXPECT_EQ(shown, Picture());
+  EXPECT_FALSE(AllWhite(shown));
+}
+
+TEST_F(WindowTest, CanvasTextStandsBelowAndRightOfItsPointOnItsBackground) {
+  CanvasWidget& canvas = *window.CanvasControl();
+  canvas.SetFont({"Arial", 18, true});
+  canvas.SetTextColor({0, 0, 0});
+  const struct {
+    std::optional<Rgb> background;
+    QPoint at;
+  } cases[] = {{std::nullopt, {100, 50}}, {Rgb{0, 255, 255}, {200, 120}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.at.x());
+    canvas.Clear();
+    canvas.SetTextBackground(c.background);
+    canvas.WriteText(c.at.x(), c.at.y(), "28");
+    const QImage picture = Picture();
+    QRect inked;
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 0; x < picture.width(); ++x) {
+        if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
+          inked |= QRect(x, y, 1, 1);
+        }
+      }
+    }
+    ASSERT_FALSE(inked.isEmpty());
+    EXPECT_GE(inked.left(), c.at.x());
+    EXPECT_GE(inked.top(), c.at.y());
+    EXPECT_LT(inked.bottom(), c.at.y() + 24 + 8);  // an 18 pt (24 px) line
+    const QRgb corner = picture.pixel(c.at);
+    EXPECT_EQ(corner, c.background ? qRgb(0, 255, 255) : qRgb(255, 255, 255));
+    if (c.background) {
+      EXPECT_EQ(inked.topLeft(), c.at);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillet::ui::testing

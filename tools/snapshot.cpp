@@ -1,0 +1,156 @@
+// quillet-snapshot: renders the real window offscreen and saves it as a PNG.
+//
+//   quillet-snapshot --year TEXT --month TEXT --today YYYY-MM-DD
+//                    --out FILE.png [--scale S]
+//
+// The start-up work runs with the given today (and opens no web page); then
+// the year box and the month box are retyped key by key, as a user would.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QStringView>
+#include <QTest>
+#include <cctype>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/start_window.h"
+
+namespace {
+
+constexpr int kUsageExit = 2;
+
+struct Options {
+  std::string year, month, out;
+  quillet::CivilDate today{};
+  std::string scale = "1";
+};
+
+void PrintUsage() {
+  std::fputs(
+      "usage: quillet-snapshot --year TEXT --month TEXT --today YYYY-MM-DD "
+      "--out FILE.png [--scale S]\n",
+      stderr);
+}
+
+std::optional<int> ReadInt(std::string_view text) {
+  int value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// A real calendar date written YYYY-MM-DD.
+std::optional<quillet::CivilDate> ReadDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+    return std::nullopt;
+  }
+  const auto year = ReadInt(text.substr(0, 4));
+  const auto month = ReadInt(text.substr(5, 2));
+  const auto day = ReadInt(text.substr(8, 2));
+  if (!year || !month || !day) return std::nullopt;
+  const std::chrono::year_month_day date{std::chrono::year(*year),
+                                         std::chrono::month(*month),
+                                         std::chrono::day(*day)};
+  if (!date.ok()) return std::nullopt;
+  return quillet::CivilDate{*year, *month, *day};
+}
+
+bool IsScale(const std::string& text) {
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc{} && end == text.data() + text.size() &&
+         value >= 0.25 && value <= 8;
+}
+
+std::optional<Options> ReadOptions(int argc, char* argv[]) {
+  Options options;
+  bool haveYear = false, haveMonth = false, haveToday = false;
+  for (int i = 1; i < argc; i += 2) {
+    const std::string_view flag = argv[i];
+    if (i + 1 >= argc) return std::nullopt;
+    const std::string value = argv[i + 1];
+    if (flag == "--year") {
+      options.year = value;
+      haveYear = true;
+    } else if (flag == "--month") {
+      options.month = value;
+      haveMonth = true;
+    } else if (flag == "--today") {
+      const auto today = ReadDate(value);
+      if (!today) return std::nullopt;
+      options.today = *today;
+      haveToday = true;
+    } else if (flag == "--out") {
+      options.out = value;
+    } else if (flag == "--scale") {
+      if (!IsScale(value)) return std::nullopt;
+      options.scale = value;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!haveYear || !haveMonth || !haveToday || options.out.empty()) {
+    return std::nullopt;
+  }
+  return options;
+}
+
+// Types `text` into `box` one character at a time, as key presses would.
+void Retype(QLineEdit* box, const std::string& text) {
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(box, Qt::Key_Delete);
+  const QString typed = QString::fromStdString(text);
+  for (const char32_t codePoint : typed.toUcs4()) {
+    const QString character = QString::fromUcs4(&codePoint, 1);
+    // Letters and digits have keys of their own; anything else comes as
+    // text alone, as from an input method.
+    Qt::Key key = Qt::Key_unknown;
+    if (codePoint < 0x80 && std::isalnum(static_cast<int>(codePoint))) {
+      key = static_cast<Qt::Key>(std::toupper(static_cast<int>(codePoint)));
+    }
+    QTest::sendKeyEvent(QTest::Press, box, key, character, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, box, key, character, Qt::NoModifier);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const std::optional<Options> options = ReadOptions(argc, argv);
+  if (!options) {
+    PrintUsage();
+    return kUsageExit;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(options->scale));
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
+
+  const quillet::CivilDate today = options->today;
+  quillet::ui::StartWindow window([today] { return today; },
+                                  [](const std::string&) {});
+  window.show();
+  QApplication::processEvents();
+  window.RunStartUp();
+  Retype(window.YearBox(), options->year);
+  Retype(window.MonthBox(), options->month);
+  window.MonthBox()->clearFocus();  // no text cursor in the picture
+  QApplication::processEvents();
+
+  if (!window.grab().save(QString::fromStdString(options->out), "PNG")) {
+    std::fprintf(stderr, "quillet-snapshot: cannot write %s\n",
+                 options->out.c_str());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,96 @@
+#include "ui/canvas_widget.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include "ui/fonts.h"
+
+namespace quillet::ui {
+namespace {
+
+QColor ToQColor(Rgb color) {
+  return QColor(color.red, color.green, color.blue);
+}
+
+QImage BlankPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
+  QImage picture(size * devicePixelRatio, QImage::Format_RGB32);
+  picture.setDevicePixelRatio(devicePixelRatio);
+  picture.fill(fill);
+  return picture;
+}
+
+}  // namespace
+
+CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
+                           const QFont& font, QWidget* parent)
+    : QWidget(parent),
+      background_(ToQColor(background)),
+      textColor_(ToQColor(textColor)),
+      font_(font) {
+  setFixedSize(size);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  picture_ = BlankPicture(size, devicePixelRatioF(), background_);
+}
+
+void CanvasWidget::Clear() {
+  picture_.fill(background_);
+  update();
+}
+
+void CanvasWidget::SetTextColor(Rgb color) { textColor_ = ToQColor(color); }
+
+void CanvasWidget::SetTextBackground(std::optional<Rgb> color) {
+  textBackground_.reset();
+  if (color) textBackground_ = ToQColor(*color);
+}
+
+void CanvasWidget::SetFont(const CanvasFont& font) {
+  font_ = ResolveCanvasFont(font);
+}
+
+void CanvasWidget::WriteText(int x, int y, std::string_view text) {
+  const QString line =
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QPainter painter(&picture_);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setFont(font_);
+  const QFontMetrics metrics = painter.fontMetrics();
+  if (textBackground_) {
+    painter.fillRect(
+        QRect(x, y, metrics.horizontalAdvance(line), metrics.height()),
+        *textBackground_);
+  }
+  painter.setPen(textColor_);
+  painter.drawText(QPoint(x, y + metrics.ascent()), line);
+  painter.end();
+  update();
+}
+
+bool CanvasWidget::event(QEvent* event) {
+  // Moved to a screen of another scale: keep the picture, resampled.
+  if (event->type() == QEvent::ScreenChangeInternal ||
+      event->type() == QEvent::Show) {
+    MatchDevicePixelRatio();
+  }
+  return QWidget::event(event);
+}
+
+void CanvasWidget::MatchDevicePixelRatio() {
+  const qreal ratio = devicePixelRatioF();
+  if (qFuzzyCompare(ratio, picture_.devicePixelRatio())) return;
+  QImage resampled = BlankPicture(size(), ratio, background_);
+  QPainter painter(&resampled);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRect(QPoint(0, 0), size()), picture_);
+  painter.end();
+  picture_ = resampled;
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(QRect(QPoint(0, 0), size()), picture_);
+}
+
+}  // namespace quillet::ui

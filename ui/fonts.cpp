@@ -1,0 +1,47 @@
+#include "ui/fonts.h"
+
+#include <array>
+
+namespace quillet::ui {
+namespace {
+
+struct FaceFallback {
+  std::string_view face;
+  std::array<const char*, 3> families;  // nullptr ends a shorter list
+};
+
+constexpr std::array<FaceFallback, 2> kFallbacks{{
+    {"宋体", {"SimSun", "AR PL UMing CN", "Noto Serif CJK SC"}},
+    {"Arial", {"Arial", "Liberation Sans", nullptr}},
+}};
+
+}  // namespace
+
+QStringList FaceFallbacks(std::string_view face) {
+  for (const FaceFallback& entry : kFallbacks) {
+    if (entry.face != face) continue;
+    QStringList families;
+    for (const char* family : entry.families) {
+      if (family != nullptr) families << QString::fromUtf8(family);
+    }
+    return families;
+  }
+  return {QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
+}
+
+QFont ResolveFont(const FontSpec& spec) {
+  QFont font;
+  font.setFamilies(FaceFallbacks(spec.face));
+  font.setPixelSize(spec.pixels);
+  font.setBold(spec.bold);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+int PointsToPixels(int points) { return points * 96 / 72; }
+
+QFont ResolveCanvasFont(const CanvasFont& font) {
+  return ResolveFont({font.face, PointsToPixels(font.points), font.bold});
+}
+
+}  // namespace quillet::ui

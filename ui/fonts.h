@@ -1,0 +1,24 @@
+// Turns the faces the program names into fonts installed on this machine.
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+#include <string_view>
+
+#include "monthview/canvas.h"
+#include "ui/layout.h"
+
+namespace quillet::ui {
+
+// The installed faces tried for a face the program names, best first. A name
+// without a list of its own stands for itself.
+QStringList FaceFallbacks(std::string_view face);
+
+QFont ResolveFont(const FontSpec& spec);
+
+// Canvas sizes come in points; at 96 dots per inch a point is 4/3 of a pixel
+// (60 pt = 80 px, 18 pt = 24 px, 9 pt = 12 px).
+int PointsToPixels(int points);
+QFont ResolveCanvasFont(const CanvasFont& font);
+
+}  // namespace quillet::ui

@@ -1,0 +1,40 @@
+// HyperlinkBox1: a text that hands its address to the URL opener when
+// clicked. Blue at first, the hover colour while the pointer is over it, the
+// visited colour once it has been clicked.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <functional>
+#include <string>
+
+namespace quillet::ui {
+
+class HyperlinkLabel : public QLabel {
+ public:
+  struct Colors {
+    QColor normal, visited, hover;
+  };
+
+  HyperlinkLabel(const QString& text, std::string address, Colors colors,
+                 std::function<void(const std::string&)> openUrl,
+                 QWidget* parent = nullptr);
+
+  const std::string& Address() const { return address_; }
+
+ protected:
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void ShowState();
+
+  std::string address_;
+  Colors colors_;
+  std::function<void(const std::string&)> openUrl_;
+  bool hovered_ = false;
+  bool visited_ = false;
+};
+
+}  // namespace quillet::ui

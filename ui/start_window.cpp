@@ -1,0 +1,190 @@
+#include "ui/start_window.h"
+
+#include <QKeyEvent>
+#include <QPalette>
+#include <limits>
+#include <utility>
+
+#include "monthview/input.h"
+#include "ui/fonts.h"
+#include "ui/hyperlink_label.h"
+#include "ui/system_services.h"
+
+namespace quillet::ui {
+namespace {
+
+QColor ToQColor(Rgb color) {
+  return QColor(color.red, color.green, color.blue);
+}
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment ToQtAlignment(Align align) {
+  const Qt::Alignment across =
+      align == Align::kCentre ? Qt::AlignHCenter : Qt::AlignLeft;
+  return across | Qt::AlignVCenter;
+}
+
+const ControlRow& RowOf(std::string_view name) {
+  return kLayout[RowIndex(name)];
+}
+
+// Text and fill colours for every kind: labels and panels paint the Window
+// role, edit boxes the Base role.
+void ApplyColours(QWidget* widget, const ControlRow& row) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::Window, ToQColor(row.background));
+  colours.setColor(QPalette::Base, ToQColor(row.background));
+  colours.setColor(QPalette::WindowText, ToQColor(row.textColor));
+  colours.setColor(QPalette::Text, ToQColor(row.textColor));
+  widget->setPalette(colours);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+StartWindow::StartWindow(Clock clock, UrlOpener openUrl, QWidget* parent)
+    : QWidget(parent), clock_(std::move(clock)), openUrl_(std::move(openUrl)) {
+  setObjectName(ToQString(kWindowName));
+  setWindowTitle(ToQString(kWindowTitle));
+  setFixedSize(kClientWidth, kClientHeight);
+  move(kWindowLeft, kWindowTop);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ToQColor(kWhite));
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  for (std::size_t i = 0; i < kLayout.size(); ++i) {
+    const ControlRow& row = kLayout[i];
+    QWidget* parentPanel = row.in == kWindowName ? this : Control(row.in);
+    controls_[i] = Build(row, parentPanel);
+  }
+  setTabOrder(YearBox(), MonthBox());
+}
+
+QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
+  QWidget* widget = nullptr;
+  switch (row.kind) {
+    case ControlKind::kPanel:
+      widget = new QWidget(parent);
+      break;
+    case ControlKind::kLabel: {
+      auto* label = new QLabel(ToQString(row.text), parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(ToQtAlignment(row.align));
+      widget = label;
+      break;
+    }
+    case ControlKind::kHyperlink: {
+      auto* link = new HyperlinkLabel(
+          ToQString(row.text), SiteAddress(),
+          {ToQColor(row.textColor), ToQColor(row.link.visited),
+           ToQColor(row.link.hover)},
+          openUrl_, parent);
+      link->setAlignment(ToQtAlignment(row.align));
+      widget = link;
+      break;
+    }
+    case ControlKind::kEditBox: {
+      auto* box = new QLineEdit(ToQString(row.text), parent);
+      box->setFrame(false);
+      box->setMaxLength(std::numeric_limits<int>::max());
+      box->setAlignment(ToQtAlignment(row.align));
+      box->installEventFilter(this);
+      connect(box, &QLineEdit::textChanged, this, [this] { DrawMonth(*this); });
+      auto* arrows =
+          new SpinArrows([this, box](int delta) { Step(box, delta); }, parent);
+      arrows->setObjectName(ToQString(row.name) + QStringLiteral("Spin"));
+      arrows->setGeometry(row.left + row.width + kSpinGap, row.top, kSpinWidth,
+                          row.height);
+      widget = box;
+      break;
+    }
+    case ControlKind::kCanvas:
+      widget = new CanvasWidget(QSize(row.width, row.height), row.background,
+                                row.textColor, ResolveFont(row.font), parent);
+      break;
+  }
+  widget->setObjectName(ToQString(row.name));
+  widget->setAccessibleName(ToQString(row.accessibleName));
+  widget->setGeometry(row.left, row.top, row.width, row.height);
+  if (row.font.pixels > 0) {
+    QFont font = ResolveFont(row.font);
+    font.setUnderline(row.kind == ControlKind::kHyperlink);
+    widget->setFont(font);
+  }
+  ApplyColours(widget, row);
+  return widget;
+}
+
+void StartWindow::RunStartUp() {
+  if (openUrl_) openUrl_(StartPageAddress());
+  const CivilDate today = clock_();
+  YearBox()->setText(QString::number(today.year));
+  MonthBox()->setText(QString::number(today.month));
+  DrawMonth(*this);
+}
+
+std::string StartWindow::YearText() const {
+  return YearBox()->text().toStdString();
+}
+
+std::string StartWindow::MonthText() const {
+  return MonthBox()->text().toStdString();
+}
+
+void StartWindow::SetTitle(std::string_view text) {
+  TitleLabel()->setText(ToQString(text));
+}
+
+Canvas& StartWindow::DrawingCanvas() { return *CanvasControl(); }
+
+CivilDate StartWindow::Today() const { return clock_(); }
+
+QWidget* StartWindow::Control(std::string_view name) const {
+  const std::size_t index = RowIndex(name);
+  return index < controls_.size() ? controls_[index] : nullptr;
+}
+
+QLineEdit* StartWindow::YearBox() const {
+  return static_cast<QLineEdit*>(Control("EditBox1"));
+}
+
+QLineEdit* StartWindow::MonthBox() const {
+  return static_cast<QLineEdit*>(Control("EditBox2"));
+}
+
+QLabel* StartWindow::TitleLabel() const {
+  return static_cast<QLabel*>(Control("Label4"));
+}
+
+CanvasWidget* StartWindow::CanvasControl() const {
+  return static_cast<CanvasWidget*>(Control("Canvas1"));
+}
+
+SpinArrows* StartWindow::SpinFor(const QLineEdit* box) const {
+  return box->parentWidget()->findChild<SpinArrows*>(
+      box->objectName() + QStringLiteral("Spin"), Qt::FindDirectChildrenOnly);
+}
+
+// The arrow keys in a box step it like its arrows do.
+bool StartWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      Step(static_cast<QLineEdit*>(watched), key == Qt::Key_Up ? +1 : -1);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void StartWindow::Step(QLineEdit* box, int delta) {
+  const SpinRange range = RowOf(box->objectName().toStdString()).spin;
+  box->setText(QString::fromStdString(
+      SpinStep(box->text().toStdString(), delta, range.lo, range.hi)));
+}
+
+}  // namespace quillet::ui

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "lunar/cn_calendar.h"
+#include "monthview/grid.h"
+
 namespace quillet {
 namespace {
 
@@ -40,6 +43,16 @@ std::int64_t ReadBoxNumber(std::string_view text) {
     value = std::min(value * 10 + digit, kBoxNumberLimit);
   }
   return negative ? -value : value;
+}
+
+BoxCheck CheckBoxes(std::string_view yearText, std::string_view monthText) {
+  const std::int64_t year = ReadBoxNumber(yearText);
+  if (year < kFirstGregorianYear || year > kLastGregorianYear) {
+    return {.message = kYearMessage};
+  }
+  const std::int64_t month = ReadBoxNumber(monthText);
+  if (month < 1 || month > 12) return {.message = kMonthMessage};
+  return {static_cast<int>(year), static_cast<int>(month), {}};
 }
 
 std::string SpinStep(std::string_view boxText, int delta, int lo, int hi) {

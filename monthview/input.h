@@ -17,6 +17,19 @@ inline constexpr std::int64_t kBoxNumberLimit = 999'999'999'999;
 // Leading zeros don't count. The result is clamped to ±kBoxNumberLimit.
 std::int64_t ReadBoxNumber(std::string_view text);
 
+// The outcome of checking both boxes: the year and month to draw, or the
+// message for the title line. The month box is read only once the year
+// passes.
+struct BoxCheck {
+  int year = 0;
+  int month = 0;
+  std::string_view message;  // "" when both pass
+
+  bool Passed() const { return message.empty(); }
+};
+
+BoxCheck CheckBoxes(std::string_view yearText, std::string_view monthText);
+
 // One step of a spin control: the box's number plus delta, kept within
 // [lo, hi], as decimal text.
 std::string SpinStep(std::string_view boxText, int delta, int lo, int hi);

@@ -1,6 +1,5 @@
 #include "monthview/month_view.h"
 
-#include <cstdint>
 #include <string>
 
 #include "lunar/cn_calendar.h"
@@ -25,25 +24,16 @@ const CanvasFont kLabelFont{"宋体", 9, false};
 constexpr int kWatermarkX = 140;
 constexpr int kWatermarkY = 0;
 
-bool InRange(std::int64_t value, int lo, int hi) {
-  return value >= lo && value <= hi;
-}
-
 }  // namespace
 
 void DrawMonth(MonthViewControls& controls) {
-  const std::int64_t yearRead = ReadBoxNumber(controls.YearText());
-  if (!InRange(yearRead, kFirstGregorianYear, kLastGregorianYear)) {
-    controls.SetTitle(kYearMessage);
+  const BoxCheck check = CheckBoxes(controls.YearText(), controls.MonthText());
+  if (!check.Passed()) {
+    controls.SetTitle(check.message);
     return;
   }
-  const std::int64_t monthRead = ReadBoxNumber(controls.MonthText());
-  if (!InRange(monthRead, 1, 12)) {
-    controls.SetTitle(kMonthMessage);
-    return;
-  }
-  const int year = static_cast<int>(yearRead);
-  const int month = static_cast<int>(monthRead);
+  const int year = check.year;
+  const int month = check.month;
   controls.SetTitle(TitleText(year, month));
 
   const MonthGrid grid = LayOutMonth(year, month);

@@ -1,0 +1,14 @@
+// What a screen reader says for the canvas, which it cannot see: every day of
+// the shown month with its label.
+#pragma once
+
+#include <string>
+
+namespace quillet {
+
+// For a checked year and month, e.g. "3月1日 正月廿一；3月2日 正月廿二；…".
+// A lunar day's name is said with its month's name (正月 … 十月, 冬月, 腊月,
+// 闰 before a leap month's); every other label as it is shown.
+std::string MonthDescription(int year, int month);
+
+}  // namespace quillet

@@ -1,7 +1,7 @@
 # Two commands do everything: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize bench fuzz screenshot \
+.PHONY: all setup build run test test-sanitize bench fuzz screenshot tables \
         install package format clean
 
 all: build
@@ -45,6 +45,11 @@ fuzz:
 screenshot: build
 	./build/release/tools/quillet-snapshot --year 2025 --month 10 \
 	  --today 2025-10-06 --out docs/screenshot.png
+
+# Rederives the lunar component's tables from the astronomical core.
+tables: build
+	./build/release/tools/lunar_tablegen --tables lunar/lunar_tables.cpp \
+	  --instants tools/lunar_instants.tsv
 
 install: build
 	cmake --install build/release

@@ -1,5 +1,6 @@
 #include "ui/canvas_widget.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,6 +22,15 @@ QImage BlankPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
   return picture;
 }
 
+// Screen readers are told the canvas is a picture; its description (set by
+// the window) says what the picture shows.
+QAccessibleInterface* CanvasAccessibility(const QString&, QObject* object) {
+  if (auto* canvas = dynamic_cast<CanvasWidget*>(object)) {
+    return new QAccessibleWidget(canvas, QAccessible::Graphic);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
@@ -31,6 +41,11 @@ CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
       font_(font) {
   setFixedSize(size);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(CanvasAccessibility);
+    return true;
+  }();
+  static_cast<void>(factoryInstalled);
   picture_ = BlankPicture(size, devicePixelRatioF(), background_);
 }
 

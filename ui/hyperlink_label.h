@@ -1,6 +1,8 @@
 // HyperlinkBox1: a text that hands its address to the URL opener when
 // clicked. Blue at first, the hover colour while the pointer is over it, the
-// visited colour once it has been clicked.
+// visited colour once it has been clicked. Screen readers see it as a link
+// whose value is the address and whose press action follows it, since it
+// takes no keyboard focus.
 #pragma once
 
 #include <QColor>
@@ -21,6 +23,9 @@ class HyperlinkLabel : public QLabel {
                  QWidget* parent = nullptr);
 
   const std::string& Address() const { return address_; }
+
+  // Follows the link, as a click does.
+  void Activate();
 
  protected:
   void enterEvent(QEnterEvent* event) override;

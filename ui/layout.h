@@ -49,6 +49,8 @@ struct ControlRow {
 
 inline constexpr std::string_view kWindowName = "StartWindow";
 inline constexpr std::string_view kWindowTitle = "Quillet";
+// The sizes of the window icon, in pixels; one picture for each.
+inline constexpr std::array<int, 3> kIconSizes{16, 32, 48};
 inline constexpr int kWindowLeft = 50;
 inline constexpr int kWindowTop = 50;
 // The lowest and rightmost controls end at x 451 and y 376 (the hyperlink).

@@ -18,11 +18,13 @@ QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& name,
 
 }  // namespace
 
-SpinArrows::SpinArrows(std::function<void(int delta)> onStep, QWidget* parent)
+SpinArrows::SpinArrows(std::function<void(int delta)> onStep,
+                       const QString& boxName, QWidget* parent)
     : QWidget(parent),
-      up_(MakeArrow(Qt::UpArrow, QStringLiteral("加一"), this)),
-      down_(MakeArrow(Qt::DownArrow, QStringLiteral("减一"), this)) {
+      up_(MakeArrow(Qt::UpArrow, boxName + QStringLiteral("加一"), this)),
+      down_(MakeArrow(Qt::DownArrow, boxName + QStringLiteral("减一"), this)) {
   setFocusPolicy(Qt::NoFocus);
+  setAccessibleName(boxName + QStringLiteral("增减"));
   auto step = std::make_shared<std::function<void(int)>>(std::move(onStep));
   connect(up_, &QToolButton::clicked, this, [step] { (*step)(+1); });
   connect(down_, &QToolButton::clicked, this, [step] { (*step)(-1); });

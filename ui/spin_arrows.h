@@ -1,5 +1,6 @@
 // The up/down arrows beside an edit box. A click (held down, it repeats)
-// reports a step of +1 or -1; the arrows never take the keyboard focus.
+// reports a step of +1 or -1; the arrows never take the keyboard focus. Their
+// accessible names start with the box's name ("年份加一", "年份减一").
 #pragma once
 
 #include <QToolButton>
@@ -10,7 +11,8 @@ namespace quillet::ui {
 
 class SpinArrows : public QWidget {
  public:
-  SpinArrows(std::function<void(int delta)> onStep, QWidget* parent = nullptr);
+  SpinArrows(std::function<void(int delta)> onStep, const QString& boxName,
+             QWidget* parent = nullptr);
 
   QToolButton* Up() const { return up_; }
   QToolButton* Down() const { return down_; }

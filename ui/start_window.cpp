@@ -1,11 +1,13 @@
 #include "ui/start_window.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPalette>
 #include <limits>
 #include <utility>
 
 #include "monthview/input.h"
+#include "monthview/month_description.h"
 #include "ui/fonts.h"
 #include "ui/hyperlink_label.h"
 #include "ui/system_services.h"
@@ -43,12 +45,30 @@ void ApplyColours(QWidget* widget, const ControlRow& row) {
   widget->setAutoFillBackground(true);
 }
 
+// The icon drawn for the desktop, at the sizes a title bar and a task bar
+// ask for; the files are embedded as resources of this library.
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const int side : kIconSizes) {
+    icon.addFile(QStringLiteral(":/icons/quillet-%1.png").arg(side),
+                 QSize(side, side));
+  }
+  return icon;
+}
+
+// What a screen reader says about a box beyond its name: its range, and that
+// the arrow keys step it.
+QString BoxDescription(SpinRange range) {
+  return QStringLiteral("%1 至 %2，上下方向键增减").arg(range.lo).arg(range.hi);
+}
+
 }  // namespace
 
 StartWindow::StartWindow(Clock clock, UrlOpener openUrl, QWidget* parent)
     : QWidget(parent), clock_(std::move(clock)), openUrl_(std::move(openUrl)) {
   setObjectName(ToQString(kWindowName));
   setWindowTitle(ToQString(kWindowTitle));
+  setWindowIcon(WindowIcon());
   setFixedSize(kClientWidth, kClientHeight);
   move(kWindowLeft, kWindowTop);
   QPalette colours = palette();
@@ -93,9 +113,11 @@ QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
       box->setMaxLength(std::numeric_limits<int>::max());
       box->setAlignment(ToQtAlignment(row.align));
       box->installEventFilter(this);
-      connect(box, &QLineEdit::textChanged, this, [this] { DrawMonth(*this); });
+      box->setAccessibleDescription(BoxDescription(row.spin));
+      connect(box, &QLineEdit::textChanged, this, &StartWindow::Redraw);
       auto* arrows =
-          new SpinArrows([this, box](int delta) { Step(box, delta); }, parent);
+          new SpinArrows([this, box](int delta) { Step(box, delta); },
+                         ToQString(row.accessibleName), parent);
       arrows->setObjectName(ToQString(row.name) + QStringLiteral("Spin"));
       arrows->setGeometry(row.left + row.width + kSpinGap, row.top, kSpinWidth,
                           row.height);
@@ -124,7 +146,21 @@ void StartWindow::RunStartUp() {
   const CivilDate today = clock_();
   YearBox()->setText(QString::number(today.year));
   MonthBox()->setText(QString::number(today.month));
+  Redraw();
+}
+
+// The description is made from the same check that DrawMonth makes, so after
+// a failed check it stays with the month still on the canvas.
+void StartWindow::Redraw() {
   DrawMonth(*this);
+  const BoxCheck check = CheckBoxes(YearText(), MonthText());
+  if (!check.Passed()) return;
+  const QString description =
+      QString::fromStdString(MonthDescription(check.year, check.month));
+  CanvasWidget* canvas = CanvasControl();
+  if (canvas->accessibleDescription() != description) {
+    canvas->setAccessibleDescription(description);
+  }
 }
 
 std::string StartWindow::YearText() const {
@@ -135,8 +171,11 @@ std::string StartWindow::MonthText() const {
   return MonthBox()->text().toStdString();
 }
 
+// The title line's name says what it is; its description, what it shows.
 void StartWindow::SetTitle(std::string_view text) {
-  TitleLabel()->setText(ToQString(text));
+  const QString title = ToQString(text);
+  TitleLabel()->setText(title);
+  TitleLabel()->setAccessibleDescription(title);
 }
 
 Canvas& StartWindow::DrawingCanvas() { return *CanvasControl(); }

@@ -31,6 +31,10 @@ class StartWindow : public QWidget, public MonthViewControls {
   // today's year and month into the boxes, draw the month.
   void RunStartUp();
 
+  // One redraw from the boxes: the month view's DrawMonth, then, when it
+  // drew, the canvas's spoken description of the month now shown.
+  void Redraw();
+
   // MonthViewControls
   std::string YearText() const override;
   std::string MonthText() const override;

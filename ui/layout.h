@@ -78,6 +78,8 @@ inline constexpr FontSpec kArial19Bold{"Arial", 19, true};
 // The controls without a font of their own get one fixed face and size, so
 // their text does not move with the desktop's choice of interface font.
 inline constexpr FontSpec kDefaultFont{"宋体", 12, false};
+// The link shows a web address, which reads better in the sans face.
+inline constexpr FontSpec kLinkFont{"Arial", 13, false};
 
 inline constexpr SpinRange kNoSpin{0, 0};
 inline constexpr SpinRange kYearRange{1902, 2047};
@@ -109,7 +111,7 @@ inline constexpr std::array<ControlRow, 18> kLayout{{
   {"Label11",       kLabel,     "ShapeBox2",   384,   0,  56,  24, "星期六",  kDefaultFont, kRed,        kHeadingGrey, kCentre, "星期六",        kNoSpin,     kNoLink},
   {"Canvas1",       kCanvas,    kWindowName,     8,  64, 440, 280, "",        kArial19Bold, kBlack,      kWhite,       kNone,   "月历",          kNoSpin,     kNoLink},
   {"Label12",       kLabel,     kWindowName,     8, 352,  96,  24, "欢迎来信指正", kDefaultFont, kRed,   kWhite,       kLeft,   "欢迎来信指正",  kNoSpin,     kNoLink},
-  {"HyperlinkBox1", kHyperlink, kWindowName,   315, 352, 136,  24, kSiteHost, kDefaultFont, kLinkBlue,   kWhite,       kLeft,   "作者网站",      kNoSpin,     kLinkStates},
+  {"HyperlinkBox1", kHyperlink, kWindowName,   315, 352, 136,  24, kSiteHost, kLinkFont,    kLinkBlue,   kWhite,       kLeft,   "作者网站",      kNoSpin,     kLinkStates},
 }};
 // clang-format on
 

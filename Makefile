@@ -28,7 +28,8 @@ test-sanitize: build-sanitize
 
 bench: build
 	@for b in build/release/bench/quillet_bench_*; do \
-	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2; \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; \
 	done
 
 # libFuzzer on DrawMonth for FUZZ_SECONDS; new inputs go to a scratch folder,

@@ -1,7 +1,7 @@
 # Two commands do everything: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize bench fuzz screenshot tables \
+.PHONY: all setup build run test test-sanitize coverage bench fuzz screenshot tables \
         install package format clean
 
 all: build
@@ -25,6 +25,15 @@ test: build
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: build-sanitize
 	ctest --preset sanitize -j $(JOBS)
+
+# Line coverage of the project's own code by the whole suite.
+coverage: build-coverage
+	@bash scripts/install-deps.sh --coverage
+	ctest --preset coverage -j $(JOBS) --label-exclude package
+	gcovr --root . --object-directory build/coverage \
+	  --exclude-directories '.*CompilerId.*' \
+	  --filter 'lunar/' --filter 'monthview/' --filter 'ui/' --filter 'app/' \
+	  --exclude 'lunar/vsop87d_earth.cpp' --exclude 'lunar/lunar_tables.cpp'
 
 bench: build
 	@for b in build/release/bench/quillet_bench_*; do \

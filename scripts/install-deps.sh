@@ -15,6 +15,10 @@ packages=(
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-dev)
 fi
+# `make coverage` needs gcovr.
+if [ "${1:-}" = "--coverage" ]; then
+  packages+=(gcovr)
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   if command -v cmake >/dev/null && command -v qmake6 >/dev/null; then

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QSignalBlocker>
 #include <limits>
 #include <utility>
 
@@ -144,8 +145,13 @@ QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
 void StartWindow::RunStartUp() {
   if (openUrl_) openUrl_(StartPageAddress());
   const CivilDate today = clock_();
-  YearBox()->setText(QString::number(today.year));
-  MonthBox()->setText(QString::number(today.month));
+  {
+    // One draw for both boxes, not one for each as it is filled.
+    const QSignalBlocker quietYear(YearBox());
+    const QSignalBlocker quietMonth(MonthBox());
+    YearBox()->setText(QString::number(today.year));
+    MonthBox()->setText(QString::number(today.month));
+  }
   Redraw();
 }
 

@@ -14,12 +14,9 @@ namespace {
 namespace chr = std::chrono;
 using lunar_tables::kLunarYearCount;
 using lunar_tables::kLunarYears;
+using lunar_tables::kSolarTermNames;
 using lunar_tables::kSolarTerms;
 
-constexpr std::array<std::string_view, 24> kSolarTermNames = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",
-    "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
-    "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 constexpr std::array<std::string_view, 10> kHeavenlyStems = {
     "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
 constexpr std::array<std::string_view, 12> kEarthlyBranches = {

@@ -31,6 +31,12 @@ struct SolarTermRow {
   std::array<signed char, 24> day;
 };
 
+// The names of the 24 solar terms in the order of the table's columns.
+inline constexpr std::array<std::string_view, 24> kSolarTermNames = {
+    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",
+    "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
+    "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+
 inline constexpr int kFirstTableYear = 1901;
 inline constexpr std::size_t kLunarYearCount = 147;      // 1901 .. 2047
 inline constexpr std::size_t kSolarTermYearCount = 148;  // 1901 .. 2048

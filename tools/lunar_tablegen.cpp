@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "lunar/lunar_reckoning.h"
+#include "lunar/lunar_tables.h"
 
 namespace {
 
@@ -23,10 +24,6 @@ using quillet::reckoning::Reckoning;
 using std::chrono::sys_days;
 using std::chrono::year_month_day;
 
-constexpr std::string_view kSolarTermNames[] = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",
-    "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
-    "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 constexpr auto kNearMidnight = std::chrono::minutes{15};
 
 std::string FormatDay(sys_days day) {
@@ -113,7 +110,11 @@ std::string InstantsTsv(const Reckoning& reckoning, std::ostream& nearLog) {
     row("new moon", moon.jdTT, moon.monthStart);
   }
   for (const auto& term : reckoning.solarTerms) {
-    row(std::string{kSolarTermNames[term.term]}, term.jdTT, term.dayUtc8);
+    row(
+        std::string{
+            quillet::lunar_tables::kSolarTermNames[static_cast<std::size_t>(
+                term.term)]},
+        term.jdTT, term.dayUtc8);
   }
   return out.str();
 }

@@ -7,13 +7,10 @@
 #include <QString>
 
 #include "ui/fonts.h"
+#include "ui/to_qt.h"
 
 namespace quillet::ui {
 namespace {
-
-QColor ToQColor(Rgb color) {
-  return QColor(color.red, color.green, color.blue);
-}
 
 QImage BlankPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
   QImage picture(size * devicePixelRatio, QImage::Format_RGB32);
@@ -57,8 +54,7 @@ void CanvasWidget::Clear() {
 void CanvasWidget::SetTextColor(Rgb color) { textColor_ = ToQColor(color); }
 
 void CanvasWidget::SetTextBackground(std::optional<Rgb> color) {
-  textBackground_.reset();
-  if (color) textBackground_ = ToQColor(*color);
+  textBackground_ = color ? std::optional(ToQColor(*color)) : std::nullopt;
 }
 
 void CanvasWidget::SetFont(const CanvasFont& font) {
@@ -66,8 +62,7 @@ void CanvasWidget::SetFont(const CanvasFont& font) {
 }
 
 void CanvasWidget::WriteText(int x, int y, std::string_view text) {
-  const QString line =
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString line = ToQString(text);
   QPainter painter(&picture_);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setFont(font_);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/to_qt.h"
+
 namespace quillet::ui {
 namespace {
 
@@ -26,7 +28,7 @@ QStringList FaceFallbacks(std::string_view face) {
     }
     return families;
   }
-  return {QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()))};
+  return {ToQString(face)};
 }
 
 QFont ResolveFont(const FontSpec& spec) {

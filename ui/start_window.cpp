@@ -12,17 +12,10 @@
 #include "ui/fonts.h"
 #include "ui/hyperlink_label.h"
 #include "ui/system_services.h"
+#include "ui/to_qt.h"
 
 namespace quillet::ui {
 namespace {
-
-QColor ToQColor(Rgb color) {
-  return QColor(color.red, color.green, color.blue);
-}
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment ToQtAlignment(Align align) {
   const Qt::Alignment across =

@@ -28,6 +28,10 @@ class NullCanvas : public Canvas {
   void WriteText(int x, int y, std::string_view text) override {
     benchmark::DoNotOptimize(x + y + text.size());
   }
+  void WriteTextWithin(int x, int y, std::string_view text,
+                       int width) override {
+    benchmark::DoNotOptimize(x + y + text.size() + width);
+  }
 };
 
 class MonthControls : public MonthViewControls {

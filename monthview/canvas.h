@@ -31,6 +31,11 @@ class Canvas {
   virtual void SetFont(const CanvasFont& font) = 0;
   // top-left corner at (x, y)
   virtual void WriteText(int x, int y, std::string_view text) = 0;
+  // The same, condensed horizontally so that the text spans `width` pixels;
+  // the month view uses it only for a day label that cannot stand whole at
+  // any position in its room.
+  virtual void WriteTextWithin(int x, int y, std::string_view text,
+                               int width) = 0;
 };
 
 }  // namespace quillet

@@ -85,12 +85,4 @@ DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey) {
           kFixedLabelOffset};
 }
 
-void WriteDayLabel(Canvas& canvas, const CnCalendar& calendar, int dayKey,
-                   int cellX, int rowTop) {
-  const DayLabel label = ChooseDayLabel(calendar, dayKey);
-  canvas.SetTextColor(label.color);
-  canvas.WriteText(cellX + label.leftOffset, rowTop + kLabelBelowRowTop,
-                   label.text);
-}
-
 }  // namespace quillet

@@ -36,11 +36,6 @@ inline constexpr int kLabelBelowRowTop = 30;
 // 100 + day, a valid date of 1902..2047).
 DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey);
 
-// Writes the day's label under its number in the canvas's current font and
-// background, after setting the label's colour.
-void WriteDayLabel(Canvas& canvas, const CnCalendar& calendar, int dayKey,
-                   int cellX, int rowTop);
-
 // "闰四月大", "十一月小", "初十", "廿一", "三十" …
 std::string LunarMonthName(int month, bool isLeapMonth, int monthDays);
 std::string LunarDayName(int day);

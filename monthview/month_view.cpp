@@ -1,11 +1,15 @@
 #include "monthview/month_view.h"
 
+#include <algorithm>
+#include <array>
+#include <span>
 #include <string>
 
 #include "lunar/cn_calendar.h"
 #include "monthview/day_label.h"
 #include "monthview/grid.h"
 #include "monthview/input.h"
+#include "monthview/label_layout.h"
 #include "monthview/title_line.h"
 
 namespace quillet {
@@ -23,6 +27,33 @@ const CanvasFont kLabelFont{"宋体", 9, false};
 // The watermark year's top-left corner.
 constexpr int kWatermarkX = 140;
 constexpr int kWatermarkY = 0;
+
+constexpr int kMaxDaysInMonth = 31;
+
+struct PlacedLabels {
+  std::array<DayLabel, kMaxDaysInMonth> labels;
+  std::array<LabelBox, kMaxDaysInMonth> boxes;  // as they will be written
+};
+
+// Every day's label, chosen and placed before anything is drawn, since where
+// a label stands may depend on the label of the day after it.
+void ChooseAndPlaceLabels(const MonthGrid& grid, int firstDayKey,
+                          PlacedLabels& out) {
+  const CnCalendar calendar;
+  for (int day = 1; day <= grid.daysInMonth; ++day) {
+    DayLabel& label = out.labels[day - 1];
+    label = ChooseDayLabel(calendar, firstDayKey + day - 1);
+    out.boxes[day - 1] = {grid.Cell(day).cellX + label.leftOffset,
+                          LabelWidth(label.text)};
+  }
+  // A row runs from a Sunday (or day 1) to a Saturday (or the last day).
+  for (int first = 1; first <= grid.daysInMonth;) {
+    const int last =
+        std::min(grid.daysInMonth, first + 6 - grid.Cell(first).column);
+    FitRowLabels(std::span(out.boxes).subspan(first - 1, last - first + 1));
+    first = last + 1;
+  }
+}
 
 }  // namespace
 
@@ -43,10 +74,11 @@ void DrawMonth(MonthViewControls& controls) {
   canvas.SetFont(kWatermarkFont);
   canvas.WriteText(kWatermarkX, kWatermarkY, std::to_string(year));
 
+  PlacedLabels placed;
+  ChooseAndPlaceLabels(grid, year * 10000 + month * 100 + 1, placed);
+
   const CivilDate today = controls.Today();
-  const CnCalendar calendar;
-  int dayKey = year * 10000 + month * 100 + 1;
-  for (int day = 1; day <= grid.daysInMonth; ++day, ++dayKey) {
+  for (int day = 1; day <= grid.daysInMonth; ++day) {
     const CellPoint cell = grid.Cell(day);
     const bool isToday = today == CivilDate{year, month, day};
     if (isToday) canvas.SetTextBackground(kTodayBackground);
@@ -58,7 +90,15 @@ void DrawMonth(MonthViewControls& controls) {
     // Only the number of today stands on cyan, not its label.
     canvas.SetTextBackground(std::nullopt);
     canvas.SetFont(kLabelFont);
-    WriteDayLabel(canvas, calendar, dayKey, cell.cellX, cell.rowTop);
+    const DayLabel& label = placed.labels[day - 1];
+    const LabelBox box = placed.boxes[day - 1];
+    const int labelTop = cell.rowTop + kLabelBelowRowTop;
+    canvas.SetTextColor(label.color);
+    if (box.width == LabelWidth(label.text)) {
+      canvas.WriteText(box.left, labelTop, label.text);
+    } else {
+      canvas.WriteTextWithin(box.left, labelTop, label.text, box.width);
+    }
   }
 }
 

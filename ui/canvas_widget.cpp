@@ -1,7 +1,6 @@
 #include "ui/canvas_widget.h"
 
 #include <QAccessibleWidget>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -31,11 +30,11 @@ QAccessibleInterface* CanvasAccessibility(const QString&, QObject* object) {
 }  // namespace
 
 CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
-                           const QFont& font, QWidget* parent)
+                           const FontSpec& font, QWidget* parent)
     : QWidget(parent),
       background_(ToQColor(background)),
       textColor_(ToQColor(textColor)),
-      font_(font) {
+      fontChoice_{std::string(font.face), font.pixels, font.bold} {
   setFixedSize(size);
   setAttribute(Qt::WA_OpaquePaintEvent);
   static const bool factoryInstalled = [] {
@@ -44,6 +43,13 @@ CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
   }();
   static_cast<void>(factoryInstalled);
   picture_ = BlankPicture(size, devicePixelRatioF(), background_);
+  ResolveFont();
+}
+
+void CanvasWidget::ResolveFont() {
+  font_ =
+      ui::ResolveFont({fontChoice_.face, fontChoice_.pixels, fontChoice_.bold},
+                      picture_.devicePixelRatio());
 }
 
 void CanvasWidget::Clear() {
@@ -58,7 +64,8 @@ void CanvasWidget::SetTextBackground(std::optional<Rgb> color) {
 }
 
 void CanvasWidget::SetFont(const CanvasFont& font) {
-  font_ = ResolveCanvasFont(font);
+  fontChoice_ = {font.face, PointsToPixels(font.points), font.bold};
+  ResolveFont();
 }
 
 void CanvasWidget::WriteText(int x, int y, std::string_view text) {
@@ -78,13 +85,36 @@ void CanvasWidget::WriteText(int x, int y, std::string_view text) {
   update();
 }
 
-bool CanvasWidget::event(QEvent* event) {
-  // Moved to a screen of another scale: keep the picture, resampled.
-  if (event->type() == QEvent::ScreenChangeInternal ||
-      event->type() == QEvent::Show) {
-    MatchDevicePixelRatio();
-  }
-  return QWidget::event(event);
+// The text is drawn at its full width, as WriteText would draw it, into a
+// strip of its own, and the strip is resampled into `width` pixels. Drawn so,
+// a condensed label keeps every stroke and the colour of its crisp
+// neighbours; a condensed face drawn crisp at 12 pixels loses whole strokes,
+// and smoothed, horizontally scaled outlines come out pale.
+void CanvasWidget::WriteTextWithin(int x, int y, std::string_view text,
+                                   int width) {
+  const QString line = ToQString(text);
+  const QFontMetrics metrics(font_);
+  const int natural = metrics.horizontalAdvance(line);
+  if (natural <= 0 || width <= 0) return;
+  const qreal ratio = picture_.devicePixelRatio();
+  QImage strip(QSize(natural, metrics.height()) * ratio,
+               QImage::Format_ARGB32_Premultiplied);
+  strip.setDevicePixelRatio(ratio);
+  strip.fill(Qt::transparent);
+  QPainter stripPainter(&strip);
+  stripPainter.setRenderHint(QPainter::TextAntialiasing);
+  stripPainter.setFont(font_);
+  stripPainter.setPen(textColor_);
+  stripPainter.drawText(QPoint(0, metrics.ascent()), line);
+  stripPainter.end();
+
+  const QRect target(x, y, width, metrics.height());
+  QPainter painter(&picture_);
+  if (textBackground_) painter.fillRect(target, *textBackground_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(target, strip);
+  painter.end();
+  update();
 }
 
 void CanvasWidget::MatchDevicePixelRatio() {
@@ -96,6 +126,7 @@ void CanvasWidget::MatchDevicePixelRatio() {
   painter.drawImage(QRect(QPoint(0, 0), size()), picture_);
   painter.end();
   picture_ = resampled;
+  ResolveFont();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {

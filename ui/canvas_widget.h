@@ -8,8 +8,10 @@
 #include <QImage>
 #include <QWidget>
 #include <optional>
+#include <string>
 
 #include "monthview/canvas.h"
+#include "ui/layout.h"
 
 namespace quillet::ui {
 
@@ -17,7 +19,7 @@ class CanvasWidget : public QWidget, public Canvas {
  public:
   // The initial drawing state: `background` for Clear, the text colour and
   // font in force until the first Set call, and a transparent text background.
-  CanvasWidget(QSize size, Rgb background, Rgb textColor, const QFont& font,
+  CanvasWidget(QSize size, Rgb background, Rgb textColor, const FontSpec& font,
                QWidget* parent = nullptr);
 
   void Clear() override;
@@ -25,21 +27,33 @@ class CanvasWidget : public QWidget, public Canvas {
   void SetTextBackground(std::optional<Rgb> color) override;
   void SetFont(const CanvasFont& font) override;
   void WriteText(int x, int y, std::string_view text) override;
+  void WriteTextWithin(int x, int y, std::string_view text, int width) override;
+
+  // Keeps the picture at the scale of the screen the widget is now on,
+  // resampled, and draws later text for that scale.
+  void MatchDevicePixelRatio();
 
   // The kept picture, in device pixels (its devicePixelRatio() tells the
   // scale).
   const QImage& Picture() const { return picture_; }
 
  protected:
-  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void MatchDevicePixelRatio();
+  // The font chosen last, in layout pixels, and as drawn at the picture's
+  // scale.
+  struct FontChoice {
+    std::string face;
+    int pixels;
+    bool bold;
+  };
+  void ResolveFont();
 
   QColor background_;
   QColor textColor_;
   std::optional<QColor> textBackground_;
+  FontChoice fontChoice_;
   QFont font_;
   QImage picture_;
 };

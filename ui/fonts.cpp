@@ -13,7 +13,7 @@ struct FaceFallback {
 };
 
 constexpr std::array<FaceFallback, 2> kFallbacks{{
-    {"宋体", {"SimSun", "AR PL UMing CN", "Noto Serif CJK SC"}},
+    {kSongFace, {"SimSun", "AR PL UMing CN", "Noto Serif CJK SC"}},
     {"Arial", {"Arial", "Liberation Sans", nullptr}},
 }};
 
@@ -31,19 +31,21 @@ QStringList FaceFallbacks(std::string_view face) {
   return {ToQString(face)};
 }
 
-QFont ResolveFont(const FontSpec& spec) {
+QFont ResolveFont(const FontSpec& spec, qreal devicePixelRatio) {
   QFont font;
   font.setFamilies(FaceFallbacks(spec.face));
   font.setPixelSize(spec.pixels);
   font.setBold(spec.bold);
-  font.setStyleStrategy(QFont::PreferAntialias);
+  if (spec.face == kSongFace &&
+      spec.pixels * devicePixelRatio < kCrispSongBelowPixels) {
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+  } else {
+    font.setStyleStrategy(QFont::PreferAntialias);
+  }
   return font;
 }
 
 int PointsToPixels(int points) { return points * 96 / 72; }
-
-QFont ResolveCanvasFont(const CanvasFont& font) {
-  return ResolveFont({font.face, PointsToPixels(font.points), font.bold});
-}
 
 }  // namespace quillet::ui

@@ -71,13 +71,14 @@ inline constexpr Rgb kLinkBlue{0x00, 0x00, 0xFF};
 inline constexpr Rgb kLinkVisited{0x80, 0x00, 0x00};
 inline constexpr Rgb kLinkHover{0x31, 0x6A, 0xC5};
 
+inline constexpr std::string_view kSongFace = "宋体";
 inline constexpr FontSpec kNoFont{"", 0, false};
-inline constexpr FontSpec kSong14{"宋体", 14, false};
+inline constexpr FontSpec kSong14{kSongFace, 14, false};
 inline constexpr FontSpec kArial16{"Arial", 16, false};
 inline constexpr FontSpec kArial19Bold{"Arial", 19, true};
 // The controls without a font of their own get one fixed face and size, so
 // their text does not move with the desktop's choice of interface font.
-inline constexpr FontSpec kDefaultFont{"宋体", 12, false};
+inline constexpr FontSpec kDefaultFont{kSongFace, 12, false};
 // The link shows a web address, which reads better in the sans face.
 inline constexpr FontSpec kLinkFont{"Arial", 13, false};
 

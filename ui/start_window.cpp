@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QWindow>
 #include <limits>
 #include <utility>
 
@@ -120,19 +121,40 @@ QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::kCanvas:
       widget = new CanvasWidget(QSize(row.width, row.height), row.background,
-                                row.textColor, ResolveFont(row.font), parent);
+                                row.textColor, row.font, parent);
       break;
   }
   widget->setObjectName(ToQString(row.name));
   widget->setAccessibleName(ToQString(row.accessibleName));
   widget->setGeometry(row.left, row.top, row.width, row.height);
-  if (row.font.pixels > 0) {
-    QFont font = ResolveFont(row.font);
-    font.setUnderline(row.kind == ControlKind::kHyperlink);
-    widget->setFont(font);
-  }
+  ApplyFont(widget, row);
   ApplyColours(widget, row);
   return widget;
+}
+
+// Whether the small Song text is drawn crisp depends on the screen's scale,
+// so the fonts are chosen again when the window moves to another screen.
+void StartWindow::ApplyFont(QWidget* widget, const ControlRow& row) const {
+  if (row.font.pixels == 0) return;
+  QFont font = ResolveFont(row.font, devicePixelRatioF());
+  font.setUnderline(row.kind == ControlKind::kHyperlink);
+  widget->setFont(font);
+}
+
+void StartWindow::FollowScreen() {
+  for (std::size_t i = 0; i < kLayout.size(); ++i) {
+    ApplyFont(controls_[i], kLayout[i]);
+  }
+  CanvasControl()->MatchDevicePixelRatio();
+}
+
+void StartWindow::showEvent(QShowEvent* event) {
+  if (QWindow* window = windowHandle(); window && !followingScreen_) {
+    connect(window, &QWindow::screenChanged, this, &StartWindow::FollowScreen);
+    followingScreen_ = true;
+  }
+  FollowScreen();
+  QWidget::showEvent(event);
 }
 
 void StartWindow::RunStartUp() {

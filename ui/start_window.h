@@ -52,14 +52,18 @@ class StartWindow : public QWidget, public MonthViewControls {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* Build(const ControlRow& row, QWidget* parent);
+  void ApplyFont(QWidget* widget, const ControlRow& row) const;
+  void FollowScreen();
   void Step(QLineEdit* box, int delta);
 
   Clock clock_;
   UrlOpener openUrl_;
   std::array<QWidget*, kLayout.size()> controls_{};
+  bool followingScreen_ = false;
 };
 
 }  // namespace quillet::ui

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -67,7 +69,8 @@ TEST(DayLabelTest, LabelsOfWholeMonths) {
       {2024, 6, 10, "端午节", kBlue, -21, "lunar 5-5"},
       {2024, 3, 10, "二月大", kViolet, -18, "month of 30 days"},
       {2023, 3, 22, "闰二月小", kViolet, -24, "leap month of 29 days"},
-      {2020, 5, 23, "闰四月小", kViolet, -24, "leap month of 29 days"},
+      {2020, 5, 23, "闰四月小", kViolet, -30,
+       "a Saturday: moved 6 pixels left, off the canvas's edge"},
       {2024, 12, 31, "十二月小", kViolet, -24, "month of 29 days"},
       {2024, 3, 19, "初十", kBlack, -12, "day 10"},
       {2024, 5, 18, "十一", kBlack, -12, "day 11"},
@@ -122,49 +125,154 @@ TEST(DayLabelTest, FixedDatesInEveryYear) {
   }
 }
 
+// Where the rule puts a label, worked from what was written: notes and day
+// names 12 pixels left of the centre line; festivals 3 pixels per byte of
+// the stored text (its category digit included); month names 3 per byte.
+// Every label is Chinese characters only, two GBK bytes each.
+int RuleLeft(const Write& label, int cellX) {
+  static const std::set<std::string> lunarFestivals = {
+      "元宵节", "端午节", "火把节", "七夕情人节", "中秋节",
+      "中元节", "重阳节", "腊八节", "小年"};
+  const int bytes = 2 * static_cast<int>(label.text.size() / 3);
+  if (label.color == kBlack) return cellX - 12;
+  if (label.color == kViolet) return cellX - 3 * bytes;
+  if (label.color == kBlue && !lunarFestivals.contains(label.text)) {
+    return cellX - 12;  // a note
+  }
+  return cellX - 3 * (bytes + 1);
+}
+
+struct Box {
+  int left, right;
+};
+
 // Every month of the range: one number and one label per day, each label
-// non-empty, in one of the six colours, at the place its kind gives.
+// non-empty, in one of the six colours; each label inside the canvas and
+// apart from the labels beside it; a label whose place by the rule is inside
+// the canvas and apart from its neighbours' places is written there whole;
+// a condensed one keeps at least 60 % and is condensed only where the room
+// its neighbours leave could not hold it whole.
 TEST(DayLabelTest, WholeRangeSweep) {
   const std::set<std::string> dayNames = {
       "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九",
       "初十", "十一", "十二", "十三", "十四", "十五", "十六", "十七",
       "十八", "十九", "二十", "廿一", "廿二", "廿三", "廿四", "廿五",
       "廿六", "廿七", "廿八", "廿九", "三十"};
-  int leapMonthNames = 0;
+  int leapMonthNames = 0, moved = 0, condensed = 0;
+  double leastShare = 1;
   for (int year = 1902; year <= 2047; ++year) {
     for (int month = 1; month <= 12; ++month) {
-      for (const DrawnDay& d : DrawDays(year, month)) {
+      SCOPED_TRACE(std::to_string(year) + "-" + std::to_string(month));
+      const std::vector<DrawnDay> days = DrawDays(year, month);
+      std::vector<Box> rule, drawn;
+      for (const DrawnDay& d : days) {
         const Write& label = d.label;
-        ASSERT_FALSE(label.text.empty()) << year << "-" << month;
+        ASSERT_FALSE(label.text.empty());
         EXPECT_EQ(label.y, d.number.y + 30);
         EXPECT_EQ(label.font, (CanvasFont{"宋体", 9, false}));
-        const int bytes = static_cast<int>(GbkByteLength(label.text));
+        EXPECT_EQ(label.text.find_first_of("0123456789"), std::string::npos)
+            << "no category digit is ever shown: " << label.text;
         if (label.color == kBlack) {
           EXPECT_TRUE(dayNames.contains(label.text)) << label.text;
-          EXPECT_EQ(label.x, d.cellX - 12);
         } else if (label.color == kViolet) {
           EXPECT_TRUE(label.text.ends_with("月大") ||
                       label.text.ends_with("月小"))
               << label.text;
-          EXPECT_EQ(label.x, d.cellX - 3 * bytes);
           leapMonthNames += label.text.starts_with("闰");
-        } else if (label.color == kRed || label.color == kGreen) {
-          EXPECT_EQ(label.x, d.cellX - 3 * (bytes + 1)) << label.text;
         } else {
-          ASSERT_EQ(label.color, kBlue) << label.text;
-          // A note at the fixed place, or a category-3 festival.
-          EXPECT_TRUE(label.x == d.cellX - 12 ||
-                      label.x == d.cellX - 3 * (bytes + 1))
+          EXPECT_TRUE(label.color == kRed || label.color == kGreen ||
+                      label.color == kBlue)
               << label.text;
         }
-        EXPECT_EQ(label.text.find_first_of("0123456789"), std::string::npos)
-            << "no category digit is ever shown: " << label.text;
+        const int whole = 12 * static_cast<int>(label.text.size() / 3);
+        const int left = RuleLeft(label, d.cellX);
+        rule.push_back({left, left + whole});
+        drawn.push_back({label.x, label.x + label.within.value_or(whole)});
+      }
+      for (std::size_t i = 0; i < days.size(); ++i) {
+        const Write& label = days[i].label;
+        // The neighbours: the days before and after in the same row.
+        const bool hasPrev = i > 0 && days[i - 1].label.y == label.y;
+        const bool hasNext =
+            i + 1 < days.size() && days[i + 1].label.y == label.y;
+        EXPECT_GE(drawn[i].left, 0) << label.text;
+        EXPECT_LE(drawn[i].right, 440) << label.text;
+        if (hasNext) {
+          EXPECT_LE(drawn[i].right, drawn[i + 1].left) << label.text;
+        }
+
+        const bool fitted = rule[i].left >= 0 && rule[i].right <= 440 &&
+                            (!hasPrev || rule[i - 1].right <= rule[i].left) &&
+                            (!hasNext || rule[i].right <= rule[i + 1].left);
+        if (fitted) {
+          EXPECT_EQ(label.x, rule[i].left) << label.text;
+          EXPECT_EQ(label.within, std::nullopt) << label.text;
+          continue;
+        }
+        const int whole = rule[i].right - rule[i].left;
+        if (!label.within) {
+          ++moved;
+          continue;
+        }
+        ++condensed;
+        const double share = static_cast<double>(*label.within) / whole;
+        leastShare = std::min(leastShare, share);
+        EXPECT_GE(*label.within * 10, whole * 6) << label.text;
+        EXPECT_LT(*label.within, whole) << label.text;
+        // Condensed only where it could not stand whole between what its
+        // neighbours (4 pixels off) and the canvas's edges leave it.
+        const int roomLeft = hasPrev ? drawn[i - 1].right + 4 : 0;
+        const int roomRight = hasNext ? drawn[i + 1].left - 4 : 440;
+        EXPECT_GT(whole, roomRight - roomLeft) << label.text;
       }
     }
   }
   // About seven leap months in nineteen years; some fall in the first three
   // days of a year's first month and some elsewhere, but most show.
   EXPECT_GT(leapMonthNames, 30);
+  EXPECT_GT(moved, 0);
+  EXPECT_GT(condensed, 0);
+  std::printf("labels moved %d, condensed %d, least share %.3f\n", moved,
+              condensed, leastShare);
+}
+
+// The months that showed labels cut off at the canvas's edge or run into
+// each other, each day's label as it is written now.
+TEST(DayLabelTest, CrowdedLabels) {
+  const struct {
+    int year, month, day;
+    const char* text;
+    int x;
+    std::optional<int> within;
+    const char* why;
+  } cases[] = {
+      {2026, 12, 5, "国际志愿人员日", 374, 66,
+       "a Saturday: 84 pixels condensed into 374..440"},
+      {2026, 12, 4, "廿六", 346, std::nullopt, "its neighbour stays"},
+      {2026, 12, 26, "毛泽东诞辰", 380, std::nullopt,
+       "a Saturday: whole, moved 9 left, 4 right of 圣诞节"},
+      {2026, 12, 25, "圣诞节", 337, std::nullopt, "fits as it is"},
+      {2018, 7, 1, "香港回归中共诞辰", 0, 86,
+       "a Sunday: condensed into 0..86, 4 left of 十九"},
+      {1902, 6, 5, "世界环境保护日", 246, std::nullopt,
+       "over 全国爱眼日: 3 left, all the room there is"},
+      {1902, 6, 6, "全国爱眼日", 334, std::nullopt, "9 right"},
+      {2002, 12, 4, "十一月大", 202, std::nullopt,
+       "over 国际志愿人员日: the two share 9 pixels, 4 left"},
+      {2002, 12, 5, "国际志愿人员日", 254, std::nullopt, "5 right"},
+      {1904, 6, 5, "世界环境保护日", 0, std::nullopt,
+       "a Sunday: starts at -7, moved 7 right"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
+                 std::to_string(c.day) + ": " + c.why);
+    const auto days = DrawDays(c.year, c.month);
+    ASSERT_GE(days.size(), static_cast<size_t>(c.day));
+    const Write& label = days[c.day - 1].label;
+    EXPECT_EQ(label.text, c.text);
+    EXPECT_EQ(label.x, c.x);
+    EXPECT_EQ(label.within, c.within);
+  }
 }
 
 TEST(DayLabelTest, MonthAndDayNames) {

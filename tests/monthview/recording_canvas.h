@@ -18,6 +18,7 @@ struct Write {
   Rgb color;
   std::optional<Rgb> background;
   CanvasFont font;
+  std::optional<int> within;  // the width a condensed label was given
 };
 
 class RecordingCanvas : public Canvas {
@@ -39,7 +40,14 @@ class RecordingCanvas : public Canvas {
     ++calls;
   }
   void WriteText(int x, int y, std::string_view text) override {
-    writes.push_back({x, y, std::string(text), color_, background_, font_});
+    writes.push_back(
+        {x, y, std::string(text), color_, background_, font_, std::nullopt});
+    ++calls;
+  }
+  void WriteTextWithin(int x, int y, std::string_view text,
+                       int width) override {
+    writes.push_back(
+        {x, y, std::string(text), color_, background_, font_, width});
     ++calls;
   }
 

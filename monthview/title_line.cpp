@@ -24,12 +24,6 @@ constexpr std::array<Era, 4> kEras{{
     {1875, "◆光绪", false},
 }};
 
-// 甲子 is the first year of a cycle: 1984, or any year 60 × k + 4.
-int SexagenaryIndex(int lunarYear) {
-  const int offset = (lunarYear - 4) % 60;  // [-59, 59]
-  return (offset < 0 ? offset + 60 : offset) + 1;
-}
-
 }  // namespace
 
 std::string EraPrefix(int year) {
@@ -43,11 +37,7 @@ std::string EraPrefix(int year) {
 }
 
 std::string TitleText(int year, int month) {
-  const CnCalendar calendar;
-  const int lunarYear = calendar.GregorianToLunar(year, month, 1).year;
-  return EraPrefix(year) + "年◆ 农历 " +
-         calendar.SexagenaryName(SexagenaryIndex(lunarYear)) + "年〖" +
-         calendar.ZodiacAnimal(lunarYear) + "〗";
+  return TitleTextFrom(CnCalendar(), year, month);
 }
 
 }  // namespace quillet

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-liberation2
-  desktop-file-utils dpkg-dev appstream librsvg2-bin
+  desktop-file-utils dpkg-dev file appstream librsvg2-bin
 )
 # `make fuzz` needs clang with its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -58,8 +58,10 @@ HyperlinkLabel::HyperlinkLabel(const QString& text, std::string address,
   // Qt look up the label's accessible interface, and keep it.
   setTextFormat(Qt::PlainText);
   setText(text);
-  setCursor(Qt::PointingHandCursor);
-  setToolTip(QString::fromStdString(address_));
+  if (!address_.empty()) {
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QString::fromStdString(address_));
+  }
   ShowState();
 }
 
@@ -84,6 +86,7 @@ void HyperlinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void HyperlinkLabel::Activate() {
+  if (address_.empty()) return;
   visited_ = true;
   ShowState();
   if (openUrl_) openUrl_(address_);

@@ -1,8 +1,8 @@
 // HyperlinkBox1: a text that hands its address to the URL opener when
-// clicked. Blue at first, the hover colour while the pointer is over it, the
-// visited colour once it has been clicked. Screen readers see it as a link
-// whose value is the address and whose press action follows it, since it
-// takes no keyboard focus.
+// clicked. Without an address it is blank and does nothing. Blue at first, the
+// hover colour while the pointer is over it, the visited colour once it has
+// been clicked. Screen readers see it as a link whose value is the address and
+// whose press action follows it, since it takes no keyboard focus.
 #pragma once
 
 #include <QColor>
@@ -24,7 +24,7 @@ class HyperlinkLabel : public QLabel {
 
   const std::string& Address() const { return address_; }
 
-  // Follows the link, as a click does.
+  // Follows the link, as a click does; nothing without an address.
   void Activate();
 
  protected:

@@ -10,9 +10,6 @@
 
 namespace quillet::ui {
 
-// The host of the author's site, set when the program is configured.
-inline constexpr std::string_view kSiteHost = QUILLET_SITE_HOST;
-
 enum class ControlKind { kLabel, kEditBox, kPanel, kCanvas, kHyperlink };
 enum class Align { kNone, kLeft, kCentre };
 
@@ -91,7 +88,8 @@ inline constexpr LinkColors kLinkStates{kLinkVisited, kLinkHover};
 using enum ControlKind;
 using enum Align;
 
-// Every panel comes before the controls it holds.
+// Every panel comes before the controls it holds. The link has no text of
+// its own: it shows the site's host, which the window is given.
 // clang-format off
 inline constexpr std::array<ControlRow, 18> kLayout{{
 //  name             kind        in            left  top   w    h   text       font          text colour  background    align    accessible name  spin         link
@@ -112,7 +110,7 @@ inline constexpr std::array<ControlRow, 18> kLayout{{
   {"Label11",       kLabel,     "ShapeBox2",   384,   0,  56,  24, "星期六",  kDefaultFont, kRed,        kHeadingGrey, kCentre, "星期六",        kNoSpin,     kNoLink},
   {"Canvas1",       kCanvas,    kWindowName,     8,  64, 440, 280, "",        kArial19Bold, kBlack,      kWhite,       kNone,   "月历",          kNoSpin,     kNoLink},
   {"Label12",       kLabel,     kWindowName,     8, 352,  96,  24, "欢迎来信指正", kDefaultFont, kRed,   kWhite,       kLeft,   "欢迎来信指正",  kNoSpin,     kNoLink},
-  {"HyperlinkBox1", kHyperlink, kWindowName,   315, 352, 136,  24, kSiteHost, kLinkFont,    kLinkBlue,   kWhite,       kLeft,   "作者网站",      kNoSpin,     kLinkStates},
+  {"HyperlinkBox1", kHyperlink, kWindowName,   315, 352, 136,  24, "",        kLinkFont,    kLinkBlue,   kWhite,       kLeft,   "作者网站",      kNoSpin,     kLinkStates},
 }};
 // clang-format on
 

@@ -12,7 +12,6 @@
 #include "monthview/month_description.h"
 #include "ui/fonts.h"
 #include "ui/hyperlink_label.h"
-#include "ui/system_services.h"
 #include "ui/to_qt.h"
 
 namespace quillet::ui {
@@ -59,8 +58,12 @@ QString BoxDescription(SpinRange range) {
 
 }  // namespace
 
-StartWindow::StartWindow(Clock clock, UrlOpener openUrl, QWidget* parent)
-    : QWidget(parent), clock_(std::move(clock)), openUrl_(std::move(openUrl)) {
+StartWindow::StartWindow(Clock clock, UrlOpener openUrl, std::string siteHost,
+                         QWidget* parent)
+    : QWidget(parent),
+      clock_(std::move(clock)),
+      openUrl_(std::move(openUrl)),
+      siteHost_(std::move(siteHost)) {
   setObjectName(ToQString(kWindowName));
   setWindowTitle(ToQString(kWindowTitle));
   setWindowIcon(WindowIcon());
@@ -94,7 +97,7 @@ QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::kHyperlink: {
       auto* link = new HyperlinkLabel(
-          ToQString(row.text), SiteAddress(),
+          ToQString(siteHost_), SiteAddress(siteHost_),
           {ToQColor(row.textColor), ToQColor(row.link.visited),
            ToQColor(row.link.hover)},
           openUrl_, parent);
@@ -158,7 +161,8 @@ void StartWindow::showEvent(QShowEvent* event) {
 }
 
 void StartWindow::RunStartUp() {
-  if (openUrl_) openUrl_(StartPageAddress());
+  const std::string startPage = StartPageAddress(siteHost_);
+  if (openUrl_ && !startPage.empty()) openUrl_(startPage);
   const CivilDate today = clock_();
   {
     // One draw for both boxes, not one for each as it is filled.

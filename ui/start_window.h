@@ -15,6 +15,7 @@
 #include "ui/canvas_widget.h"
 #include "ui/layout.h"
 #include "ui/spin_arrows.h"
+#include "ui/system_services.h"
 
 namespace quillet::ui {
 
@@ -24,8 +25,12 @@ class StartWindow : public QWidget, public MonthViewControls {
   using UrlOpener = std::function<void(const std::string& url)>;
 
   // `clock` gives today's local date; `openUrl` opens a web address (the
-  // start page, and the hyperlink's target when it is clicked).
-  StartWindow(Clock clock, UrlOpener openUrl, QWidget* parent = nullptr);
+  // start page, and the hyperlink's target when it is clicked); `siteHost`
+  // names the author's site, or is empty when there is none: then start-up
+  // opens nothing and the link stays blank.
+  StartWindow(Clock clock, UrlOpener openUrl,
+              std::string siteHost = std::string(ConfiguredSiteHost()),
+              QWidget* parent = nullptr);
 
   // The start-up work, once the window is shown: open the start page, put
   // today's year and month into the boxes, draw the month.
@@ -62,6 +67,7 @@ class StartWindow : public QWidget, public MonthViewControls {
 
   Clock clock_;
   UrlOpener openUrl_;
+  std::string siteHost_;
   std::array<QWidget*, kLayout.size()> controls_{};
   bool followingScreen_ = false;
 };

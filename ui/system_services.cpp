@@ -1,17 +1,26 @@
 #include "ui/system_services.h"
 
 #include <QDate>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
-
-#include "ui/layout.h"
+#if defined(Q_OS_WIN)
+#include <QProcess>
+#else
+#include <QDesktopServices>
+#include <QUrl>
+#endif
 
 namespace quillet::ui {
 
-std::string SiteAddress() { return "https://" + std::string(kSiteHost); }
+std::string_view ConfiguredSiteHost() { return QUILLET_SITE_HOST; }
 
-std::string StartPageAddress() { return SiteAddress() + "/tc2.htm"; }
+std::string SiteAddress(std::string_view host) {
+  return host.empty() ? "" : "https://" + std::string(host);
+}
+
+std::string StartPageAddress(std::string_view host) {
+  return host.empty() ? "" : SiteAddress(host) + "/tc2.htm";
+}
 
 CivilDate SystemToday() {
   const QDate today = QDate::currentDate();
@@ -20,19 +29,14 @@ CivilDate SystemToday() {
 
 void OpenUrlDetached(const std::string& url) {
   const QString address = QString::fromStdString(url);
-#if defined(Q_OS_WIN)
-  const QString program = QStringLiteral("cmd");
-  const QStringList arguments{QStringLiteral("/c"), QStringLiteral("start"),
-                              address};
-#elif defined(Q_OS_MACOS)
-  const QString program = QStringLiteral("open");
-  const QStringList arguments{address};
-#else
-  const QString program = QStringLiteral("xdg-open");
-  const QStringList arguments{address};
-#endif
   // Whether a browser came up is not the program's concern.
-  static_cast<void>(QProcess::startDetached(program, arguments));
+#if defined(Q_OS_WIN)
+  static_cast<void>(QProcess::startDetached(
+      QStringLiteral("cmd"),
+      {QStringLiteral("/c"), QStringLiteral("start"), address}));
+#else
+  static_cast<void>(QDesktopServices::openUrl(QUrl(address)));
+#endif
 }
 
 }  // namespace quillet::ui

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
+
+#include "lunar/cn_calendar.h"
 
 #include "tests/monthview/recording_canvas.h"
 
@@ -43,6 +47,33 @@ TEST(TitleTextTest, WorkedValues) {
   for (const auto& c : cases) {
     EXPECT_EQ(TitleText(c.year, c.month), c.title) << c.year << "-" << c.month;
   }
+}
+
+// A calendar that answers with fixed names and notes the order of the calls.
+class CallOrderCalendar {
+ public:
+  LunarDate GregorianToLunar(int year, int month, int day) const {
+    calls.push_back("GregorianToLunar " + std::to_string(year) + "-" +
+                    std::to_string(month) + "-" + std::to_string(day));
+    return {1984, 1, 1, false};
+  }
+  std::string SexagenaryName(int index) const {
+    calls.push_back("SexagenaryName " + std::to_string(index));
+    return "甲子";
+  }
+  std::string ZodiacAnimal(int year) const {
+    calls.push_back("ZodiacAnimal " + std::to_string(year));
+    return "鼠";
+  }
+  mutable std::vector<std::string> calls;
+};
+
+TEST(TitleTextTest, AsksTheCalendarInOrder) {
+  const CallOrderCalendar calendar;
+  EXPECT_EQ(TitleTextFrom(calendar, 1984, 3), "◆共和国35年◆ 农历 甲子年〖鼠〗");
+  const std::vector<std::string> expected = {
+      "GregorianToLunar 1984-3-1", "SexagenaryName 1", "ZodiacAnimal 1984"};
+  EXPECT_EQ(calendar.calls, expected);
 }
 
 TEST(TitleTextTest, DrawMonthWritesTheTitleAndTwoAsciiSpaces) {

@@ -1,5 +1,6 @@
-// A real StartWindow on Qt's offscreen platform, with a fixed clock and a URL
-// opener that only records what it was asked to open.
+// A real StartWindow on Qt's offscreen platform, with a fixed clock, a URL
+// opener that only records what it was asked to open, and a site whatever
+// the build was configured with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -36,7 +37,8 @@ class WindowTest : public ::testing::Test, private AppHolder {
   CivilDate today{2024, 3, 15};
   std::vector<std::string> opened;
   StartWindow window{[this] { return today; },
-                     [this](const std::string& url) { opened.push_back(url); }};
+                     [this](const std::string& url) { opened.push_back(url); },
+                     "example.org"};
 
   QImage Picture() const { return window.CanvasControl()->Picture().copy(); }
 };

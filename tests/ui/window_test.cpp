@@ -1,6 +1,7 @@
 // The window at work: start-up, typing and spin steps redraw through the real
 // month view; the hyperlink and the canvas's own drawing.
 #include <QTest>
+#include <map>
 
 #include "monthview/title_line.h"
 #include "ui/layout.h"
@@ -53,7 +54,8 @@ TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
     today = c.today;
     opened.clear();
     StartWindow fresh([&] { return today; },
-                      [&](const std::string& url) { opened.push_back(url); });
+                      [&](const std::string& url) { opened.push_back(url); },
+                      "example.org");
     fresh.RunStartUp();
     EXPECT_EQ(fresh.YearBox()->text().toStdString(), c.year);
     EXPECT_EQ(fresh.MonthBox()->text().toStdString(), c.month);
@@ -61,8 +63,26 @@ TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
     EXPECT_EQ(AllWhite(fresh.CanvasControl()->Picture()),
               c.title == kYearMessage);
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], "https://" + std::string(kSiteHost) + "/tc2.htm");
+    EXPECT_EQ(opened[0], "https://example.org/tc2.htm");
   }
+}
+
+// Without a site, start-up opens nothing, and the link stays in its place,
+// white and empty, and does nothing when clicked.
+TEST_F(WindowTest, WithoutASiteNothingIsOpenedAndTheLinkIsBlank) {
+  StartWindow noSite([&] { return today; },
+                     [&](const std::string& url) { opened.push_back(url); },
+                     "");
+  noSite.show();
+  noSite.RunStartUp();
+  EXPECT_EQ(noSite.YearBox()->text(), QStringLiteral("2024"));
+  auto* link = static_cast<QLabel*>(noSite.Control("HyperlinkBox1"));
+  EXPECT_EQ(link->text(), QString());
+  EXPECT_EQ(link->geometry(), QRect(315, 352, 136, 24));
+  QTest::mouseClick(link, Qt::LeftButton);
+  EXPECT_TRUE(opened.empty());
+  EXPECT_TRUE(
+      AllWhite(link->grab().toImage().convertToFormat(QImage::Format_RGB32)));
 }
 
 TEST_F(WindowTest, TypingRedrawsOrLeavesTheCanvasWithAMessage) {
@@ -152,10 +172,57 @@ TEST_F(WindowTest, HyperlinkOpensTheSiteAndChangesNothingElse) {
   opened.clear();
   QTest::mouseClick(window.Control("HyperlinkBox1"), Qt::LeftButton);
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0], SiteAddress());
+  EXPECT_EQ(opened[0], "https://example.org");
+  EXPECT_EQ(static_cast<QLabel*>(window.Control("HyperlinkBox1"))->text(),
+            QStringLiteral("example.org"));
   EXPECT_EQ(Picture(), before);
   EXPECT_EQ(Title(window), title);
   EXPECT_EQ(window.YearBox()->text(), QStringLiteral("2024"));
+}
+
+// The colours of the pixels of `image` within `area`, and how many of each.
+std::map<QRgb, int> Colours(const QImage& image, const QRect& area) {
+  std::map<QRgb, int> colours;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      ++colours[image.pixel(x, y) | 0xFF000000u];
+    }
+  }
+  return colours;
+}
+
+// Small Song text is drawn crisp: its ink is exactly the layout's colour,
+// with no grey fringe, in the controls and on the canvas.
+TEST_F(WindowTest, SmallSongTextIsInkOfTheLayoutsColours) {
+  window.show();
+  window.RunStartUp();
+  const struct {
+    const char* name;
+    QRgb background, ink;
+  } controls[] = {
+      {"Label5", qRgb(0xDC, 0xDC, 0xDC), qRgb(0xFF, 0, 0)},   // 星期日
+      {"Label6", qRgb(0xDC, 0xDC, 0xDC), qRgb(0, 0, 0)},      // 星期一
+      {"Label11", qRgb(0xDC, 0xDC, 0xDC), qRgb(0xFF, 0, 0)},  // 星期六
+      {"Label4", qRgb(0, 0, 0x80), qRgb(0xFF, 0xFF, 0)},      // the title
+      {"Label1", qRgb(0, 0, 0x80), qRgb(0xFF, 0xFF, 0xFF)},   // 公历
+  };
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.name);
+    const QImage shot = window.Control(c.name)->grab().toImage();
+    const auto colours = Colours(shot, shot.rect());
+    EXPECT_EQ(colours.size(), 2u);
+    EXPECT_TRUE(colours.contains(c.background));
+    EXPECT_GT(colours.contains(c.ink) ? colours.at(c.ink) : 0, 20);
+  }
+  // March 2024: the labels of the fourth row (top 135 + 30) lie clear of the
+  // watermark; each is white and one ink.
+  const QImage picture = Picture();
+  for (const int cellX : {38, 102, 166, 230, 294, 358, 422}) {
+    SCOPED_TRACE(cellX);
+    const auto colours = Colours(picture, QRect(cellX - 12, 165, 24, 12));
+    EXPECT_EQ(colours.size(), 2u);
+    EXPECT_TRUE(colours.contains(qRgb(0xFF, 0xFF, 0xFF)));
+  }
 }
 
 // A repaint shows the kept picture; nothing is drawn again.

@@ -32,6 +32,7 @@ constexpr int kMaxDaysInMonth = 31;
 
 struct PlacedLabels {
   std::array<DayLabel, kMaxDaysInMonth> labels;
+  std::array<int, kMaxDaysInMonth> wholeWidths;
   std::array<LabelBox, kMaxDaysInMonth> boxes;  // as they will be written
 };
 
@@ -43,8 +44,9 @@ void ChooseAndPlaceLabels(const MonthGrid& grid, int firstDayKey,
   for (int day = 1; day <= grid.daysInMonth; ++day) {
     DayLabel& label = out.labels[day - 1];
     label = ChooseDayLabel(calendar, firstDayKey + day - 1);
+    out.wholeWidths[day - 1] = LabelWidth(label.text);
     out.boxes[day - 1] = {grid.Cell(day).cellX + label.leftOffset,
-                          LabelWidth(label.text)};
+                          out.wholeWidths[day - 1]};
   }
   // A row runs from a Sunday (or day 1) to a Saturday (or the last day).
   for (int first = 1; first <= grid.daysInMonth;) {
@@ -94,7 +96,7 @@ void DrawMonth(MonthViewControls& controls) {
     const LabelBox box = placed.boxes[day - 1];
     const int labelTop = cell.rowTop + kLabelBelowRowTop;
     canvas.SetTextColor(label.color);
-    if (box.width == LabelWidth(label.text)) {
+    if (box.width == placed.wholeWidths[day - 1]) {
       canvas.WriteText(box.left, labelTop, label.text);
     } else {
       canvas.WriteTextWithin(box.left, labelTop, label.text, box.width);

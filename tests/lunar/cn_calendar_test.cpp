@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/served_days.h"
+
 namespace quillet {
 
 void PrintTo(const LunarDate& date, std::ostream* out) {
@@ -24,24 +26,13 @@ namespace {
 
 namespace chr = std::chrono;
 using namespace std::chrono_literals;
-
-std::string Text(chr::year_month_day date) {
-  return std::to_string(static_cast<int>(date.year())) + "-" +
-         std::to_string(static_cast<unsigned>(date.month())) + "-" +
-         std::to_string(static_cast<unsigned>(date.day()));
-}
+using testing::LunarOf;
+using testing::Text;
 
 constexpr std::array<const char*, 24> kSolarTermNames = {
     "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",
     "立夏", "小满", "芒种", "夏至", "小暑", "大暑", "立秋", "处暑",
     "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
-
-LunarDate Convert(const CnCalendar& calendar, chr::sys_days day) {
-  const chr::year_month_day date{day};
-  return calendar.GregorianToLunar(static_cast<int>(date.year()),
-                                   static_cast<int>(unsigned(date.month())),
-                                   static_cast<int>(unsigned(date.day())));
-}
 
 LunarDate NextMonth(const CnCalendar& calendar, const LunarDate& date) {
   const bool leapFollows = !date.isLeapMonth && date.month < 12 && [&] {
@@ -65,24 +56,23 @@ TEST(CnCalendarDailyTest, EveryDayFollowsTheDayBefore) {
   const CnCalendar calendar;
   const chr::sys_days first{1902y / 1 / 1};
   const chr::sys_days last{2047y / 12 / 31};
-  LunarDate previous = Convert(calendar, first);
+  LunarDate previous = LunarOf(calendar, first);
   EXPECT_EQ(previous.year, 1901);
   int monthsInYear = 0;
   int leapMonthsInYear = 0;
   for (chr::sys_days day = first + chr::days{1}; day <= last; ++day) {
-    const LunarDate date = Convert(calendar, day);
+    const LunarDate date = LunarOf(calendar, day);
     ASSERT_GE(date.day, 1);
     ASSERT_LE(date.day, 30);
     if (date.day != 1) {
       ASSERT_EQ(date, (LunarDate{previous.year, previous.month,
                                  previous.day + 1, previous.isLeapMonth}))
-          << Text(chr::year_month_day{day});
+          << Text(day);
     } else {
       ASSERT_EQ(previous.day,
                 calendar.LunarMonthDays(previous.year, previous.month,
                                         previous.isLeapMonth));
-      ASSERT_EQ(date, NextMonth(calendar, previous))
-          << Text(chr::year_month_day{day});
+      ASSERT_EQ(date, NextMonth(calendar, previous)) << Text(day);
       ++monthsInYear;
       if (date.isLeapMonth) ++leapMonthsInYear;
       if (date.year != previous.year) {
@@ -141,12 +131,12 @@ TEST(CnCalendarDailyTest, NotesMarkNewYearsEveAndSolarTerms) {
   int year = 1902;
   const chr::sys_days last{2047y / 12 / 31};
   for (chr::sys_days day{1902y / 1 / 1}; day <= last; ++day) {
-    const LunarDate date = Convert(calendar, day);
+    const LunarDate date = LunarOf(calendar, day);
     const std::string note = calendar.LunarDateNote(date.year, date.month,
                                                     date.day, date.isLeapMonth);
     const bool isEve =
-        day < last && Convert(calendar, day + chr::days{1}).year != date.year;
-    EXPECT_EQ(note == "除夕", isEve) << Text(chr::year_month_day{day});
+        day < last && LunarOf(calendar, day + chr::days{1}).year != date.year;
+    EXPECT_EQ(note == "除夕", isEve) << Text(day);
     if (static_cast<int>(chr::year_month_day{day}.year()) != year) {
       EXPECT_GE(termsSeen.size(), 22u) << year;
       termsSeen.clear();
@@ -201,18 +191,20 @@ TEST(CnCalendarGoldenTest, PublishedDates) {
       {2034y / 1 / 1, {2033, 11, 11, true}, "", "2033: leap 11, not leap 7"},
       {2034y / 2 / 18, {2033, 12, 30, false}, "除夕", "eve of 2034"},
       {2034y / 2 / 19, {2034, 1, 1, false}, "", "new year of 2034"},
+      {2041y / 2 / 3, {2041, 1, 3, false}, "", "立春 on new year's third day"},
       {2014y / 3 / 6, {2014, 2, 6, false}, "惊蛰", "term at 00:02 UTC+8"},
       {2021y / 12 / 21, {2021, 11, 18, false}, "冬至", "term at 23:59 UTC+8"},
       {2021y / 12 / 22, {2021, 11, 19, false}, "", "the day after"},
   };
   const CnCalendar calendar;
   for (const GoldenDay& row : rows) {
-    const LunarDate lunar = Convert(calendar, chr::sys_days{row.gregorian});
-    EXPECT_EQ(lunar, row.lunar) << Text(row.gregorian) << ": " << row.why;
+    const LunarDate lunar = LunarOf(calendar, chr::sys_days{row.gregorian});
+    EXPECT_EQ(lunar, row.lunar)
+        << Text(chr::sys_days{row.gregorian}) << ": " << row.why;
     EXPECT_EQ(calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
                                      lunar.isLeapMonth),
               row.note)
-        << Text(row.gregorian) << ": " << row.why;
+        << Text(chr::sys_days{row.gregorian}) << ": " << row.why;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "monthview/gbk.h"
 #include "monthview/month_view.h"
 #include "tests/monthview/recording_canvas.h"
+#include "tests/support/festival_rows.h"
 
 namespace quillet {
 namespace {
@@ -67,6 +68,8 @@ TEST(DayLabelTest, LabelsOfWholeMonths) {
       {2025, 10, 6, "老人节", kGreen, -21, "Gregorian rows before 中秋节"},
       {2024, 9, 17, "中秋节", kBlue, -21, "category 3 is blue"},
       {2024, 6, 10, "端午节", kBlue, -21, "lunar 5-5"},
+      {2009, 6, 27, "端午节", kBlue, -21, "the fifth of a leap fifth month"},
+      {2041, 2, 3, "春节", kRed, -15, "立春 on the third day gives way"},
       {2024, 3, 10, "二月大", kViolet, -18, "month of 30 days"},
       {2023, 3, 22, "闰二月小", kViolet, -24, "leap month of 29 days"},
       {2020, 5, 23, "闰四月小", kViolet, -30,
@@ -125,69 +128,89 @@ TEST(DayLabelTest, FixedDatesInEveryYear) {
   }
 }
 
-// Where the rule puts a label, worked from what was written: notes and day
-// names 12 pixels left of the centre line; festivals 3 pixels per byte of
-// the stored text (its category digit included); month names 3 per byte.
-// Every label is Chinese characters only, two GBK bytes each.
-int RuleLeft(const Write& label, int cellX) {
-  static const std::set<std::string> lunarFestivals = {
-      "元宵节", "端午节", "火把节", "七夕情人节", "中秋节",
-      "中元节", "重阳节", "腊八节", "小年"};
-  const int bytes = 2 * static_cast<int>(label.text.size() / 3);
-  if (label.color == kBlack) return cellX - 12;
-  if (label.color == kViolet) return cellX - 3 * bytes;
-  if (label.color == kBlue && !lunarFestivals.contains(label.text)) {
-    return cellX - 12;  // a note
+// What a day's label is, worked out here from the lunar component (its
+// dates, notes and month lengths) and the literal festival rows: its text,
+// its colour and where the rule puts its left edge.
+struct ExpectedLabel {
+  std::string text;
+  Rgb color;
+  int leftOffset;
+};
+
+ExpectedLabel Expect(const CnCalendar& calendar, int year, int month, int day) {
+  static const char* const kNumerals[] = {"一", "二", "三",   "四",
+                                          "五", "六", "七",   "八",
+                                          "九", "十", "十一", "十二"};
+  static const char* const kDayNames[] = {
+      "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九",
+      "初十", "十一", "十二", "十三", "十四", "十五", "十六", "十七",
+      "十八", "十九", "二十", "廿一", "廿二", "廿三", "廿四", "廿五",
+      "廿六", "廿七", "廿八", "廿九", "三十"};
+  // Every text here is Chinese characters only: three UTF-8 bytes, two GBK.
+  const auto gbkBytes = [](const std::string& text) {
+    return 2 * static_cast<int>(text.size() / 3);
+  };
+  const LunarDate lunar = calendar.GregorianToLunar(year, month, day);
+  const std::string note = calendar.LunarDateNote(lunar.year, lunar.month,
+                                                  lunar.day, lunar.isLeapMonth);
+  if (!note.empty()) return {note, kBlue, -12};
+  const std::string festival =
+      testing::ExpectedFestival({year, month, day}, lunar);
+  if (!festival.empty()) {
+    const std::string name = festival.substr(1);
+    const Rgb color = festival[0] == '1'   ? kRed
+                      : festival[0] == '2' ? kGreen
+                                           : kBlue;
+    return {name, color, -3 * (gbkBytes(name) + 1)};
   }
-  return cellX - 3 * (bytes + 1);
+  if (lunar.day == 1) {
+    const int days =
+        calendar.LunarMonthDays(lunar.year, lunar.month, lunar.isLeapMonth);
+    const std::string name = std::string(lunar.isLeapMonth ? "闰" : "") +
+                             kNumerals[lunar.month - 1] +
+                             (days == 30 ? "月大" : "月小");
+    return {name, kViolet, -3 * gbkBytes(name)};
+  }
+  return {kDayNames[lunar.day - 2], kBlack, -12};
 }
 
 struct Box {
   int left, right;
 };
 
-// Every month of the range: one number and one label per day, each label
-// non-empty, in one of the six colours; each label inside the canvas and
-// apart from the labels beside it; a label whose place by the rule is inside
-// the canvas and apart from its neighbours' places is written there whole;
-// a condensed one keeps at least 60 % and is condensed only where the room
-// its neighbours leave could not hold it whole.
+// Every day of every month of the range: the label the day should have, in
+// its colour and font, 30 pixels under its number; inside the canvas and
+// apart from the labels beside it; where its place by the rule is inside the
+// canvas and apart from its neighbours' places, written there whole; a
+// condensed one keeps at least 60 % and is condensed only where the room its
+// neighbours leave could not hold it whole.
 TEST(DayLabelTest, WholeRangeSweep) {
-  const std::set<std::string> dayNames = {
-      "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九",
-      "初十", "十一", "十二", "十三", "十四", "十五", "十六", "十七",
-      "十八", "十九", "二十", "廿一", "廿二", "廿三", "廿四", "廿五",
-      "廿六", "廿七", "廿八", "廿九", "三十"};
-  int leapMonthNames = 0, moved = 0, condensed = 0;
+  const CnCalendar calendar;
+  int moved = 0, condensed = 0, leapMonthNames = 0, leapMonthFestivals = 0;
   double leastShare = 1;
   for (int year = 1902; year <= 2047; ++year) {
     for (int month = 1; month <= 12; ++month) {
       SCOPED_TRACE(std::to_string(year) + "-" + std::to_string(month));
       const std::vector<DrawnDay> days = DrawDays(year, month);
       std::vector<Box> rule, drawn;
-      for (const DrawnDay& d : days) {
-        const Write& label = d.label;
-        ASSERT_FALSE(label.text.empty());
-        EXPECT_EQ(label.y, d.number.y + 30);
-        EXPECT_EQ(label.font, (CanvasFont{"宋体", 9, false}));
-        EXPECT_EQ(label.text.find_first_of("0123456789"), std::string::npos)
-            << "no category digit is ever shown: " << label.text;
-        if (label.color == kBlack) {
-          EXPECT_TRUE(dayNames.contains(label.text)) << label.text;
-        } else if (label.color == kViolet) {
-          EXPECT_TRUE(label.text.ends_with("月大") ||
-                      label.text.ends_with("月小"))
-              << label.text;
-          leapMonthNames += label.text.starts_with("闰");
-        } else {
-          EXPECT_TRUE(label.color == kRed || label.color == kGreen ||
-                      label.color == kBlue)
-              << label.text;
-        }
-        const int whole = 12 * static_cast<int>(label.text.size() / 3);
-        const int left = RuleLeft(label, d.cellX);
+      for (std::size_t i = 0; i < days.size(); ++i) {
+        const DrawnDay& d = days[i];
+        const ExpectedLabel expected =
+            Expect(calendar, year, month, static_cast<int>(i) + 1);
+        ASSERT_EQ(d.label.text, expected.text) << "day " << i + 1;
+        ASSERT_EQ(d.label.color, expected.color) << expected.text;
+        EXPECT_EQ(d.label.y, d.number.y + 30);
+        EXPECT_EQ(d.label.font, (CanvasFont{"宋体", 9, false}));
+        leapMonthNames += expected.text.starts_with("闰");
+        leapMonthFestivals +=
+            expected.text == "端午节" &&
+            calendar.GregorianToLunar(year, month, static_cast<int>(i) + 1)
+                .isLeapMonth;
+        const int whole = 12 * static_cast<int>(expected.text.size() / 3);
+        const int left = d.cellX + expected.leftOffset;
         rule.push_back({left, left + whole});
-        drawn.push_back({label.x, label.x + label.within.value_or(whole)});
+        drawn.push_back(
+            {d.label.x, d.label.x + d.label.within.value_or(whole)});
       }
       for (std::size_t i = 0; i < days.size(); ++i) {
         const Write& label = days[i].label;
@@ -200,7 +223,6 @@ TEST(DayLabelTest, WholeRangeSweep) {
         if (hasNext) {
           EXPECT_LE(drawn[i].right, drawn[i + 1].left) << label.text;
         }
-
         const bool fitted = rule[i].left >= 0 && rule[i].right <= 440 &&
                             (!hasPrev || rule[i - 1].right <= rule[i].left) &&
                             (!hasNext || rule[i].right <= rule[i + 1].left);
@@ -230,6 +252,7 @@ TEST(DayLabelTest, WholeRangeSweep) {
   // About seven leap months in nineteen years; some fall in the first three
   // days of a year's first month and some elsewhere, but most show.
   EXPECT_GT(leapMonthNames, 30);
+  EXPECT_GT(leapMonthFestivals, 0) << "端午节 in a leap fifth month";
   EXPECT_GT(moved, 0);
   EXPECT_GT(condensed, 0);
   std::printf("labels moved %d, condensed %d, least share %.3f\n", moved,

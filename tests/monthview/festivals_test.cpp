@@ -3,28 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <iterator>
+#include <set>
+#include <string>
 
 #include "lunar/cn_calendar.h"
+#include "tests/support/festival_rows.h"
+#include "tests/support/served_days.h"
 
 namespace quillet {
 namespace {
 
 namespace chr = std::chrono;
 
-TEST(FestivalTextTest, TableShape) {
-  const auto rows = FestivalRows();
-  ASSERT_EQ(rows.size(), 54u);
-  int categoryCounts[4] = {};
-  for (const FestivalRow& row : rows) {
-    ASSERT_FALSE(row.text.empty());
-    ASSERT_TRUE(row.text[0] >= '1' && row.text[0] <= '3') << row.text;
-    ++categoryCounts[row.text[0] - '0'];
-    EXPECT_TRUE(row.lastDay == row.firstDay || row.lastDay == row.firstDay + 2)
-        << row.text;
+// Every day of the range against the literal rows: every row's text, day
+// span and place in the order shows on some day, and lunar rows hold in
+// leap months.
+TEST(FestivalTextTest, EveryDayAgainstTheRows) {
+  const CnCalendar calendar;
+  std::set<std::string> seen;
+  int leapMonthFestivals = 0;
+  for (auto day = testing::kFirstShownDay; day <= testing::kLastShownDay;
+       day += chr::days{1}) {
+    const testing::CivilDay civil = testing::Civil(day);
+    const LunarDate lunar = testing::LunarOf(calendar, day);
+    const std::string expected = testing::ExpectedFestival(civil, lunar);
+    ASSERT_EQ(FestivalText(civil.Key()), expected) << testing::Text(day);
+    seen.insert(expected);
+    leapMonthFestivals += lunar.isLeapMonth && expected.starts_with("3");
   }
-  EXPECT_EQ(categoryCounts[1], 4);
-  EXPECT_EQ(categoryCounts[2], 41);
-  EXPECT_EQ(categoryCounts[3], 9);
+  EXPECT_EQ(seen.size(), 54u + 1u) << "every row, and days without one";
+  EXPECT_GT(leapMonthFestivals, 0);
 }
 
 TEST(FestivalTextTest, GregorianDays) {
@@ -58,49 +67,6 @@ TEST(FestivalTextTest, GregorianDays) {
   for (const auto& c : cases) {
     EXPECT_EQ(FestivalText(c.dayKey), c.text) << c.dayKey;
   }
-}
-
-// Walks every day of the range with the component's own lunar dates: the
-// first three days of the year are 春节 and the fifth of the fifth month is
-// 端午节, leap month or not, unless a Gregorian row holds that day; the last
-// day of the lunar year has no lunar row.
-TEST(FestivalTextTest, LunarRowsOverTheRange) {
-  const CnCalendar calendar;
-  const auto lunarOf = [&](chr::sys_days day) {
-    const chr::year_month_day ymd{day};
-    return calendar.GregorianToLunar(
-        static_cast<int>(ymd.year()),
-        static_cast<int>(static_cast<unsigned>(ymd.month())),
-        static_cast<int>(static_cast<unsigned>(ymd.day())));
-  };
-  int springFestivalDays = 0, leapDuanwu = 0, newYearsEves = 0;
-  for (chr::sys_days day = chr::sys_days{chr::year{1902} / 1 / 1};
-       day <= chr::sys_days{chr::year{2047} / 12 / 31}; day += chr::days{1}) {
-    const chr::year_month_day ymd{day};
-    const int y = static_cast<int>(ymd.year());
-    const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
-    const LunarDate lunar = lunarOf(day);
-    const std::string text = FestivalText(y * 10000 + m * 100 + d);
-    const bool gregorianRow = !FestivalTextFor(m, d, 0, 0).empty();
-    SCOPED_TRACE(std::to_string(y * 10000 + m * 100 + d));
-    if (lunar.month == 1 && lunar.day <= 3 && !gregorianRow) {
-      EXPECT_EQ(text, "1春节");
-      ++springFestivalDays;
-    }
-    if (lunar.month == 5 && lunar.day == 5 && !gregorianRow) {
-      EXPECT_EQ(text, "3端午节");
-      leapDuanwu += lunar.isLeapMonth;
-    }
-    const bool lastDay = day == chr::sys_days{chr::year{2047} / 12 / 31};
-    if (!lastDay && lunarOf(day + chr::days{1}).year != lunar.year) {
-      ++newYearsEves;
-      EXPECT_TRUE(text.empty() || text[0] != '3') << text;
-    }
-  }
-  EXPECT_GT(springFestivalDays, 400);
-  EXPECT_GT(leapDuanwu, 0) << "some year of the range has a leap 5th month";
-  EXPECT_EQ(newYearsEves, 146);  // lunar years 1901 .. 2046 end in range
 }
 
 }  // namespace

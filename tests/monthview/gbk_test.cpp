@@ -13,6 +13,7 @@
 #include "monthview/festivals.h"
 #include "monthview/grid.h"
 #include "monthview/title_line.h"
+#include "tests/support/served_days.h"
 
 namespace quillet {
 namespace {
@@ -47,14 +48,9 @@ std::set<std::string> EveryMonthViewText() {
     }
   }
   const CnCalendar calendar;
-  namespace chr = std::chrono;
-  for (chr::sys_days day = chr::sys_days{chr::year{1902} / 1 / 1};
-       day <= chr::sys_days{chr::year{2047} / 12 / 31}; day += chr::days{1}) {
-    const chr::year_month_day ymd{day};
-    const LunarDate lunar = calendar.GregorianToLunar(
-        static_cast<int>(ymd.year()),
-        static_cast<int>(static_cast<unsigned>(ymd.month())),
-        static_cast<int>(static_cast<unsigned>(ymd.day())));
+  for (auto day = testing::kFirstShownDay; day <= testing::kLastShownDay;
+       day += std::chrono::days{1}) {
+    const LunarDate lunar = testing::LunarOf(calendar, day);
     texts.insert(calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
                                         lunar.isLeapMonth));
   }

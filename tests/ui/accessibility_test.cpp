@@ -6,10 +6,7 @@
 #include <QIcon>
 #include <QTest>
 
-#include "monthview/month_description.h"
-#include "monthview/title_line.h"
 #include "ui/hyperlink_label.h"
-#include "ui/system_services.h"
 #include "window_fixture.h"
 
 namespace quillet::ui::testing {
@@ -22,23 +19,6 @@ QAccessibleInterface* Accessible(QWidget* widget) {
 std::string Said(QWidget* widget, QAccessible::Text kind) {
   QAccessibleInterface* face = Accessible(widget);
   return face == nullptr ? "<none>" : face->text(kind).toStdString();
-}
-
-// Replaces the box's content key by key, as a user would; characters without
-// a key of their own come as text, as from an input method.
-void Retype(QLineEdit* box, const char* text) {
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(box, Qt::Key_Delete);
-  for (const QChar c : QString::fromUtf8(text)) {
-    if (c.unicode() < 0x80) {
-      QTest::keyClicks(box, QString(c));
-    } else {
-      QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c),
-                          Qt::NoModifier);
-      QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c),
-                          Qt::NoModifier);
-    }
-  }
 }
 
 using AccessibilityTest = WindowTest;
@@ -126,12 +106,14 @@ TEST_F(AccessibilityTest, CanvasDescribesTheMonthLastDrawn) {
     if (s.box == nullptr) {
       window.RunStartUp();
     } else {
-      Retype(static_cast<QLineEdit*>(window.Control(s.box)), s.typed);
+      Retype(static_cast<QLineEdit*>(window.Control(s.box)),
+             QString::fromUtf8(s.typed));
     }
     const std::string said =
         Said(window.CanvasControl(), QAccessible::Description);
     EXPECT_EQ(said.rfind(s.start, 0), 0u) << said.substr(0, 80);
-    EXPECT_EQ(said, MonthDescription(s.year, s.month));
+    EXPECT_TRUE(DescribesMonth(QString::fromStdString(said), s.year, s.month))
+        << said.substr(0, 80);
   }
 }
 
@@ -141,12 +123,12 @@ TEST_F(AccessibilityTest, TitleLineDescriptionIsWhatItShows) {
     const char* typed;  // into the year box
     std::string shown;
   } cases[] = {
-      {"1999", TitleText(1999, 3)},
+      {"1999", ExpectedTitle(1999, 3)},
       {"2048", kYearMessage},
-      {"2047", TitleText(2047, 3)},
+      {"2047", ExpectedTitle(2047, 3)},
   };
   for (const auto& c : cases) {
-    Retype(window.YearBox(), c.typed);
+    Retype(window.YearBox(), QString::fromUtf8(c.typed));
     EXPECT_EQ(Said(window.TitleLabel(), QAccessible::Name), "标题");
     EXPECT_EQ(Said(window.TitleLabel(), QAccessible::Description), c.shown);
     EXPECT_EQ(Said(window.YearBox(), QAccessible::Value), c.typed);

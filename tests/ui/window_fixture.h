@@ -7,9 +7,14 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QTest>
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/support/box_model.h"
 #include "ui/start_window.h"
 
 namespace quillet::ui::testing {
@@ -28,6 +33,41 @@ inline QApplication& TestApp(const char* scale = "1") {
   return *app;
 }
 
+// Replaces the box's content key by key, as a user would; characters
+// without a key of their own come as text, as from an input method.
+// `beforeKey` runs before each key that changes the text, the deletion
+// included.
+inline void Retype(QLineEdit* box, const QString& text,
+                   const std::function<void()>& beforeKey = {}) {
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  if (beforeKey) beforeKey();
+  QTest::keyClick(box, Qt::Key_Delete);
+  for (const QChar c : text) {
+    if (beforeKey) beforeKey();
+    if (c.unicode() < 0x80) {
+      QTest::keyClicks(box, QString(c));
+    } else {
+      QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c),
+                          Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c),
+                          Qt::NoModifier);
+    }
+  }
+}
+
+// Whether a spoken description names every day of `month` of `year`, from
+// "M月1日" to its last, one by one.
+inline bool DescribesMonth(const QString& description, int year, int month) {
+  namespace chr = std::chrono;
+  const auto days = static_cast<int>(static_cast<unsigned>(
+      (chr::year{year} / chr::month{static_cast<unsigned>(month)} / chr::last)
+          .day()));
+  return description.startsWith(QStringLiteral("%1月1日 ").arg(month)) &&
+         description.contains(
+             QStringLiteral("；%1月%2日 ").arg(month).arg(days)) &&
+         description.count(QStringLiteral("；")) == days - 1;
+}
+
 struct AppHolder {
   AppHolder() { TestApp(); }
 };
@@ -43,7 +83,11 @@ class WindowTest : public ::testing::Test, private AppHolder {
   QImage Picture() const { return window.CanvasControl()->Picture().copy(); }
 };
 
-inline constexpr char kYearMessage[] = "※※ 年份应在1902-2047之间 ※※";
-inline constexpr char kMonthMessage[] = "※※ 月份数应在 1-12 之间　※※";
+using quillet::testing::ExpectedOutcome;
+using quillet::testing::ExpectedTitle;
+using quillet::testing::kMonthMessage;
+using quillet::testing::kYearMessage;
+using quillet::testing::Outcome;
+using quillet::testing::Stepped;
 
 }  // namespace quillet::ui::testing

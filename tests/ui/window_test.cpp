@@ -3,7 +3,6 @@
 #include <QTest>
 #include <map>
 
-#include "monthview/title_line.h"
 #include "ui/layout.h"
 #include "ui/system_services.h"
 #include "window_fixture.h"
@@ -24,19 +23,6 @@ bool AllWhite(const QImage& image) {
   return true;
 }
 
-// Replaces the box's content key by key; `beforeLastKey` gets the canvas as
-// it stood just before the last key (the keys before it draw too).
-void Retype(const StartWindow& window, QLineEdit* box, const QString& text,
-            QImage& beforeLastKey) {
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  if (text.isEmpty()) beforeLastKey = window.CanvasControl()->Picture().copy();
-  QTest::keyClick(box, Qt::Key_Delete);
-  for (const QChar key : text) {
-    beforeLastKey = window.CanvasControl()->Picture().copy();
-    QTest::keyClicks(box, QString(key));
-  }
-}
-
 TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
   const struct {
     CivilDate today;
@@ -44,8 +30,8 @@ TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
     const char* month;
     std::string title;
   } cases[] = {
-      {{2024, 3, 15}, "2024", "3", TitleText(2024, 3)},
-      {{1902, 12, 31}, "1902", "12", TitleText(1902, 12)},
+      {{2024, 3, 15}, "2024", "3", ExpectedTitle(2024, 3)},
+      {{1902, 12, 31}, "1902", "12", ExpectedTitle(1902, 12)},
       {{2048, 1, 1}, "2048", "1", kYearMessage},
       {{1901, 6, 1}, "1901", "6", kYearMessage},
   };
@@ -91,10 +77,10 @@ TEST_F(WindowTest, TypingRedrawsOrLeavesTheCanvasWithAMessage) {
     const char* typed;
     std::string title;  // a message leaves the canvas as it was
   } cases[] = {
-      {"EditBox2", "7", TitleText(2024, 7)},
-      {"EditBox2", "12", TitleText(2024, 12)},
-      {"EditBox1", "2025", TitleText(2025, 3)},
-      {"EditBox2", "08", TitleText(2024, 8)},
+      {"EditBox2", "7", ExpectedTitle(2024, 7)},
+      {"EditBox2", "12", ExpectedTitle(2024, 12)},
+      {"EditBox1", "2025", ExpectedTitle(2025, 3)},
+      {"EditBox2", "08", ExpectedTitle(2024, 8)},
       {"EditBox1", "1901", kYearMessage},
       {"EditBox1", "x2024", kYearMessage},
       {"EditBox2", "13", kMonthMessage},
@@ -107,7 +93,8 @@ TEST_F(WindowTest, TypingRedrawsOrLeavesTheCanvasWithAMessage) {
     window.MonthBox()->setText("3");
     auto* box = static_cast<QLineEdit*>(window.Control(c.box));
     QImage before;
-    Retype(window, box, QString::fromUtf8(c.typed), before);
+    Retype(box, QString::fromUtf8(c.typed),
+           [&] { before = window.CanvasControl()->Picture().copy(); });
     EXPECT_EQ(box->text(), QString::fromUtf8(c.typed));
     EXPECT_EQ(Title(window), c.title);
     const bool message = c.title == kYearMessage || c.title == kMonthMessage;
@@ -160,7 +147,7 @@ TEST_F(WindowTest, SpinStepsRedrawAndStayWithinRange) {
     EXPECT_EQ(box->text().toStdString(), c.after);
     const int year = window.YearBox()->text().toInt();
     const int month = window.MonthBox()->text().toInt();
-    EXPECT_EQ(Title(window), TitleText(year, month));
+    EXPECT_EQ(Title(window), ExpectedTitle(year, month));
     EXPECT_EQ(Picture() == before, std::string(c.start) == c.after);
   }
 }

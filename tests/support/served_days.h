@@ -1,0 +1,40 @@
+// Every Gregorian day the program shows, and its lunar date, for tests that
+// walk the whole range.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "lunar/cn_calendar.h"
+
+namespace quillet::testing {
+
+namespace chr = std::chrono;
+
+inline constexpr chr::sys_days kFirstShownDay{chr::year{1902} / 1 / 1};
+inline constexpr chr::sys_days kLastShownDay{chr::year{2047} / 12 / 31};
+
+struct CivilDay {
+  int year, month, day;
+  int Key() const { return year * 10000 + month * 100 + day; }
+};
+
+inline CivilDay Civil(chr::sys_days day) {
+  const chr::year_month_day date{day};
+  return {static_cast<int>(date.year()),
+          static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day()))};
+}
+
+inline std::string Text(chr::sys_days day) {
+  const CivilDay c = Civil(day);
+  return std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
+         std::to_string(c.day);
+}
+
+inline LunarDate LunarOf(const CnCalendar& calendar, chr::sys_days day) {
+  const CivilDay c = Civil(day);
+  return calendar.GregorianToLunar(c.year, c.month, c.day);
+}
+
+}  // namespace quillet::testing

@@ -7,6 +7,7 @@
 #include "monthview/grid.h"
 #include "monthview/input.h"
 #include "tests/monthview/recording_canvas.h"
+#include "tests/support/box_model.h"
 
 namespace quillet {
 namespace {
@@ -153,8 +154,8 @@ TEST(DrawMonthTest, TodayIsOnCyanOnlyInTodaysMonth) {
 }
 
 TEST(DrawMonthTest, ReadingTheBoxes) {
-  const std::string yearMessage = kYearMessage;
-  const std::string monthMessage = kMonthMessage;
+  const std::string yearMessage = testing::kYearMessage;
+  const std::string monthMessage = testing::kMonthMessage;
   const std::string millionDigits(1'000'000, '9');
   const struct {
     std::string year, month;

@@ -79,7 +79,7 @@ TEST(TitleTextTest, AsksTheCalendarInOrder) {
 TEST(TitleTextTest, DrawMonthWritesTheTitleAndTwoAsciiSpaces) {
   testing::FakeControls controls("2024", "3");
   DrawMonth(controls);
-  EXPECT_EQ(controls.title, TitleText(2024, 3));
+  EXPECT_EQ(controls.title, "◆共和国75年◆ 农历 甲辰年〖龙〗");
   EXPECT_EQ(std::count(controls.title.begin(), controls.title.end(), ' '), 2);
 }
 

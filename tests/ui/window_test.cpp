@@ -23,6 +23,17 @@ bool AllWhite(const QImage& image) {
   return true;
 }
 
+// The colours of the pixels of `image` within `area`, and how many of each.
+std::map<QRgb, int> Colours(const QImage& image, const QRect& area) {
+  std::map<QRgb, int> colours;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      ++colours[image.pixel(x, y) | 0xFF000000u];
+    }
+  }
+  return colours;
+}
+
 TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
   const struct {
     CivilDate today;
@@ -167,17 +178,6 @@ TEST_F(WindowTest, HyperlinkOpensTheSiteAndChangesNothingElse) {
   EXPECT_EQ(window.YearBox()->text(), QStringLiteral("2024"));
 }
 
-// The colours of the pixels of `image` within `area`, and how many of each.
-std::map<QRgb, int> Colours(const QImage& image, const QRect& area) {
-  std::map<QRgb, int> colours;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      ++colours[image.pixel(x, y) | 0xFF000000u];
-    }
-  }
-  return colours;
-}
-
 // Small Song text is drawn crisp: its ink is exactly the layout's colour,
 // with no grey fringe, in the controls and on the canvas.
 TEST_F(WindowTest, SmallSongTextIsInkOfTheLayoutsColours) {
@@ -210,6 +210,33 @@ TEST_F(WindowTest, SmallSongTextIsInkOfTheLayoutsColours) {
     EXPECT_EQ(colours.size(), 2u);
     EXPECT_TRUE(colours.contains(qRgb(0xFF, 0xFF, 0xFF)));
   }
+}
+
+// The link's text and underline are blue at first, RGB 316AC5 while the
+// pointer is over it and RGB 800000 once it has been followed.
+TEST_F(WindowTest, LinkColoursFollowItsStates) {
+  window.show();
+  QWidget* link = window.Control("HyperlinkBox1");
+  const QRgb blue = qRgb(0, 0, 0xFF), hover = qRgb(0x31, 0x6A, 0xC5),
+             visited = qRgb(0x80, 0, 0);
+  const auto shows = [&](QRgb wanted) {
+    const QImage shot = link->grab().toImage();
+    const auto colours = Colours(shot, shot.rect());
+    int others = 0;
+    for (const QRgb state : {blue, hover, visited}) {
+      if (state != wanted) others += colours.contains(state);
+    }
+    return colours.contains(wanted) && colours.at(wanted) > 10 && others == 0;
+  };
+  EXPECT_TRUE(shows(blue));
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(320, 357));
+  QApplication::sendEvent(link, &enter);
+  EXPECT_TRUE(shows(hover));
+  QTest::mouseClick(link, Qt::LeftButton);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(link, &leave);
+  EXPECT_TRUE(shows(visited));
+  EXPECT_EQ(opened, std::vector<std::string>{"https://example.org"});
 }
 
 // A repaint shows the kept picture; nothing is drawn again.

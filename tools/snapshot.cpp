@@ -9,8 +9,6 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QStringView>
-#include <QTest>
-#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -18,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "tools/type_keys.h"
 #include "ui/start_window.h"
 
 namespace {
@@ -104,25 +103,6 @@ std::optional<Options> ReadOptions(int argc, char* argv[]) {
   return options;
 }
 
-// Types `text` into `box` one character at a time, as key presses would.
-void Retype(QLineEdit* box, const std::string& text) {
-  box->setFocus();
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(box, Qt::Key_Delete);
-  const QString typed = QString::fromStdString(text);
-  for (const char32_t codePoint : typed.toUcs4()) {
-    const QString character = QString::fromUcs4(&codePoint, 1);
-    // Letters and digits have keys of their own; anything else comes as
-    // text alone, as from an input method.
-    Qt::Key key = Qt::Key_unknown;
-    if (codePoint < 0x80 && std::isalnum(static_cast<int>(codePoint))) {
-      key = static_cast<Qt::Key>(std::toupper(static_cast<int>(codePoint)));
-    }
-    QTest::sendKeyEvent(QTest::Press, box, key, character, Qt::NoModifier);
-    QTest::sendKeyEvent(QTest::Release, box, key, character, Qt::NoModifier);
-  }
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -142,8 +122,10 @@ int main(int argc, char* argv[]) {
   window.show();
   QApplication::processEvents();
   window.RunStartUp();
-  Retype(window.YearBox(), options->year);
-  Retype(window.MonthBox(), options->month);
+  quillet::tools::Retype(window.YearBox(),
+                         QString::fromStdString(options->year));
+  quillet::tools::Retype(window.MonthBox(),
+                         QString::fromStdString(options->month));
   window.MonthBox()->clearFocus();  // no text cursor in the picture
   QApplication::processEvents();
 

@@ -96,38 +96,6 @@ TEST(DayLabelTest, LabelsOfWholeMonths) {
   }
 }
 
-// Gregorian rows hold in every year; on the days where a solar term can
-// fall, the term's note wins.
-TEST(DayLabelTest, FixedDatesInEveryYear) {
-  const struct {
-    int month, day;
-    const char* festival;
-    Rgb color;
-    const char* possibleNote;  // "" when no term can fall that day
-  } cases[] = {
-      {1, 1, "元旦", kRed, ""},
-      {5, 20, "母亲节", kGreen, "小满"},
-      {6, 5, "世界环境保护日", kGreen, "芒种"},
-      {6, 6, "全国爱眼日", kGreen, "芒种"},
-      {12, 20, "澳门回归", kGreen, ""},
-      {7, 1, "香港回归中共诞辰", kGreen, ""},
-  };
-  for (const auto& c : cases) {
-    int festivalYears = 0;
-    for (int year = 1902; year <= 2047; ++year) {
-      const DrawnDay d = DrawDays(year, c.month)[c.day - 1];
-      if (d.label.color == kBlue && d.label.text == c.possibleNote) {
-        EXPECT_EQ(d.label.x, d.cellX - 12);
-        continue;
-      }
-      ++festivalYears;
-      EXPECT_EQ(d.label.text, c.festival) << year;
-      EXPECT_EQ(d.label.color, c.color) << year;
-    }
-    EXPECT_GT(festivalYears, 40) << c.festival;
-  }
-}
-
 // What a day's label is, worked out here from the lunar component (its
 // dates, notes and month lengths) and the literal festival rows: its text,
 // its colour and where the rule puts its left edge.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/support/box_model.h"
+#include "tools/type_keys.h"
 #include "ui/start_window.h"
 
 namespace quillet::ui::testing {
@@ -33,27 +34,7 @@ inline QApplication& TestApp(const char* scale = "1") {
   return *app;
 }
 
-// Replaces the box's content key by key, as a user would; characters
-// without a key of their own come as text, as from an input method.
-// `beforeKey` runs before each key that changes the text, the deletion
-// included.
-inline void Retype(QLineEdit* box, const QString& text,
-                   const std::function<void()>& beforeKey = {}) {
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  if (beforeKey) beforeKey();
-  QTest::keyClick(box, Qt::Key_Delete);
-  for (const QChar c : text) {
-    if (beforeKey) beforeKey();
-    if (c.unicode() < 0x80) {
-      QTest::keyClicks(box, QString(c));
-    } else {
-      QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c),
-                          Qt::NoModifier);
-      QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c),
-                          Qt::NoModifier);
-    }
-  }
-}
+using quillet::tools::Retype;
 
 // Whether a spoken description names every day of `month` of `year`, from
 // "M月1日" to its last, one by one.

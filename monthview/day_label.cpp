@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "monthview/day_key.h"
 #include "monthview/festivals.h"
 #include "monthview/gbk.h"
 
@@ -24,14 +25,8 @@ int CentredOffset(std::string_view counted) {
 }
 
 Rgb FestivalColor(char category) {
-  switch (category) {
-    case '1':
-      return kFestivalColors[0];
-    case '2':
-      return kFestivalColors[1];
-    default:
-      return kFestivalColors[2];
-  }
+  const bool digit = category >= '0' && category <= '9';
+  return kFestivalColors[digit ? category - '0' : 0];
 }
 
 }  // namespace
@@ -57,32 +52,31 @@ std::string LunarDayName(int day) {
 }
 
 DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey) {
-  const int year = dayKey / 10000;
-  const int month = dayKey / 100 % 100;
-  const int day = dayKey % 100;
+  const auto [year, month, day] = FromDayKey(dayKey);
   const LunarDate lunar = calendar.GregorianToLunar(year, month, day);
 
   std::string note = calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
                                             lunar.isLeapMonth);
   if (!note.empty()) {
-    return {DayLabelKind::kNote, std::move(note), kNoteColor,
-            kFixedLabelOffset};
+    return {DayLabelKind::kNote, std::move(note), kNoteColor, kFixedLabelOffset,
+            lunar};
   }
   const std::string_view festival =
       FestivalTextFor(month, day, lunar.month, lunar.day);
   if (!festival.empty()) {
     return {DayLabelKind::kFestival, std::string(festival.substr(1)),
-            FestivalColor(festival.front()), CentredOffset(festival)};
+            FestivalColor(festival.front()), CentredOffset(festival), lunar};
   }
   if (lunar.day == 1) {
     std::string name = LunarMonthName(
         lunar.month, lunar.isLeapMonth,
         calendar.LunarMonthDays(lunar.year, lunar.month, lunar.isLeapMonth));
     const int offset = CentredOffset(name);
-    return {DayLabelKind::kMonthName, std::move(name), kMonthNameColor, offset};
+    return {DayLabelKind::kMonthName, std::move(name), kMonthNameColor, offset,
+            lunar};
   }
   return {DayLabelKind::kDayName, LunarDayName(lunar.day), kDayNameColor,
-          kFixedLabelOffset};
+          kFixedLabelOffset, lunar};
 }
 
 }  // namespace quillet

@@ -16,16 +16,20 @@ struct DayLabel {
   DayLabelKind kind;
   std::string text;  // as shown: a festival's category digit is dropped
   Rgb color;
-  int leftOffset;  // left edge relative to the column's centre line
+  int leftOffset;   // left edge relative to the column's centre line
+  LunarDate lunar;  // the day's lunar date, which the label was chosen by
 };
 
 // Label colours.
 inline constexpr Rgb kNoteColor{0x00, 0x00, 0xFF};
-inline constexpr Rgb kFestivalColors[] = {
-    {0xFF, 0x00, 0x00},  // category 1
-    {0x00, 0xFF, 0x00},  // category 2
-    {0x00, 0x00, 0xFF},  // any other category
-};
+// A festival's colour, by its category digit: "1" red, "2" green, any other
+// blue.
+inline constexpr Rgb kFestivalRed{0xFF, 0x00, 0x00};
+inline constexpr Rgb kFestivalGreen{0x00, 0xFF, 0x00};
+inline constexpr Rgb kFestivalBlue{0x00, 0x00, 0xFF};
+inline constexpr Rgb kFestivalColors[10] = {
+    kFestivalBlue, kFestivalRed,  kFestivalGreen, kFestivalBlue, kFestivalBlue,
+    kFestivalBlue, kFestivalBlue, kFestivalBlue,  kFestivalBlue, kFestivalBlue};
 inline constexpr Rgb kMonthNameColor{0x90, 0x00, 0xFF};
 inline constexpr Rgb kDayNameColor{0x00, 0x00, 0x00};
 

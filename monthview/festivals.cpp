@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lunar/cn_calendar.h"
+#include "monthview/day_key.h"
 
 namespace quillet {
 namespace {
@@ -91,11 +92,11 @@ std::string_view FestivalTextFor(int month, int day, int lunarMonth,
 }
 
 std::string FestivalText(int dayKey) {
-  const int year = dayKey / 10000;
-  const int month = dayKey / 100 % 100;
-  const int day = dayKey % 100;
-  const LunarDate lunar = CnCalendar().GregorianToLunar(year, month, day);
-  return std::string(FestivalTextFor(month, day, lunar.month, lunar.day));
+  const CivilDate day = FromDayKey(dayKey);
+  const LunarDate lunar =
+      CnCalendar().GregorianToLunar(day.year, day.month, day.day);
+  return std::string(
+      FestivalTextFor(day.month, day.day, lunar.month, lunar.day));
 }
 
 }  // namespace quillet

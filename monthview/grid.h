@@ -4,10 +4,6 @@
 
 namespace quillet {
 
-inline constexpr char kYearMessage[] = "※※ 年份应在1902-2047之间 ※※";
-// The space before the closing ※※ is the ideographic space U+3000.
-inline constexpr char kMonthMessage[] = "※※ 月份数应在 1-12 之间\u3000※※";
-
 // Columns are 64 pixels apart; the first centre line stands at 38, ten
 // pixels right of the centre of the weekday heading above it; the rows share
 // 270 pixels of the canvas's height.

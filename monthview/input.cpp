@@ -3,9 +3,13 @@
 #include <algorithm>
 
 #include "lunar/cn_calendar.h"
-#include "monthview/grid.h"
 
 namespace quillet {
+
+static_assert(kFirstShownYear >= kFirstGregorianYear &&
+                  kLastShownYear <= kLastGregorianYear,
+              "the component serves every year shown");
+
 namespace {
 
 // The value of the digit that starts `text` at `pos` and its byte length:
@@ -47,7 +51,7 @@ std::int64_t ReadBoxNumber(std::string_view text) {
 
 BoxCheck CheckBoxes(std::string_view yearText, std::string_view monthText) {
   const std::int64_t year = ReadBoxNumber(yearText);
-  if (year < kFirstGregorianYear || year > kLastGregorianYear) {
+  if (year < kFirstShownYear || year > kLastShownYear) {
     return {.message = kYearMessage};
   }
   const std::int64_t month = ReadBoxNumber(monthText);

@@ -1,4 +1,5 @@
-// Reading the whole number that stands in an edit box.
+// Reading the whole numbers that stand in the two boxes, and checking them
+// against the years and months the program shows.
 #pragma once
 
 #include <cstdint>
@@ -6,6 +7,15 @@
 #include <string_view>
 
 namespace quillet {
+
+// The years the program shows; the lunar calendar component serves them all.
+inline constexpr int kFirstShownYear = 1902;
+inline constexpr int kLastShownYear = 2047;
+
+// What the title line says instead when a box does not pass. The space
+// before the month message's closing ※※ is the ideographic space U+3000.
+inline constexpr char kYearMessage[] = "※※ 年份应在1902-2047之间 ※※";
+inline constexpr char kMonthMessage[] = "※※ 月份数应在 1-12 之间\u3000※※";
 
 // Values beyond this magnitude are all equally out of range; reading
 // saturates here so no text, however long, wraps into a valid year.

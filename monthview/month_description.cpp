@@ -3,9 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "lunar/cn_calendar.h"
 #include "monthview/day_label.h"
-#include "monthview/grid.h"
 
 namespace quillet {
 namespace {
@@ -18,18 +16,19 @@ constexpr std::array<std::string_view, 12> kSpokenMonthNames{
 }  // namespace
 
 std::string MonthDescription(int year, int month) {
-  const CnCalendar calendar;
-  const int days = LayOutMonth(year, month).daysInMonth;
+  return MonthDescription(ChooseMonthLabels(year, month));
+}
+
+std::string MonthDescription(const MonthLabels& month) {
+  const std::string monthNumber = std::to_string(month.month);
   std::string description;
-  for (int day = 1; day <= days; ++day) {
-    const int dayKey = year * 10000 + month * 100 + day;
-    const DayLabel label = ChooseDayLabel(calendar, dayKey);
+  for (int day = 1; day <= month.daysInMonth; ++day) {
+    const DayLabel& label = month.labels[day - 1];
     if (day > 1) description += "；";
-    description += std::to_string(month) + "月" + std::to_string(day) + "日 ";
+    description += monthNumber + "月" + std::to_string(day) + "日 ";
     if (label.kind == DayLabelKind::kDayName) {
-      const LunarDate lunar = calendar.GregorianToLunar(year, month, day);
-      if (lunar.isLeapMonth) description += "闰";
-      description += kSpokenMonthNames[lunar.month - 1];
+      if (label.lunar.isLeapMonth) description += "闰";
+      description += kSpokenMonthNames[label.lunar.month - 1];
     }
     description += label.text;
   }

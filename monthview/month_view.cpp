@@ -6,10 +6,8 @@
 #include <string>
 
 #include "lunar/cn_calendar.h"
-#include "monthview/day_label.h"
+#include "monthview/day_key.h"
 #include "monthview/grid.h"
-#include "monthview/input.h"
-#include "monthview/label_layout.h"
 #include "monthview/title_line.h"
 
 namespace quillet {
@@ -28,22 +26,22 @@ const CanvasFont kLabelFont{"宋体", 9, false};
 constexpr int kWatermarkX = 140;
 constexpr int kWatermarkY = 0;
 
-constexpr int kMaxDaysInMonth = 31;
+// A day number stands this far left of its column's centre line.
+constexpr int kOneDigitNumberOffset = 8;
+constexpr int kTwoDigitNumberOffset = 16;
 
-struct PlacedLabels {
-  std::array<DayLabel, kMaxDaysInMonth> labels;
-  std::array<int, kMaxDaysInMonth> wholeWidths;
-  std::array<LabelBox, kMaxDaysInMonth> boxes;  // as they will be written
-};
+}  // namespace
 
-// Every day's label, chosen and placed before anything is drawn, since where
-// a label stands may depend on the label of the day after it.
-void ChooseAndPlaceLabels(const MonthGrid& grid, int firstDayKey,
-                          PlacedLabels& out) {
+MonthLabels ChooseMonthLabels(int year, int month) {
+  const MonthGrid grid = LayOutMonth(year, month);
   const CnCalendar calendar;
+  MonthLabels out;
+  out.year = year;
+  out.month = month;
+  out.daysInMonth = grid.daysInMonth;
   for (int day = 1; day <= grid.daysInMonth; ++day) {
     DayLabel& label = out.labels[day - 1];
-    label = ChooseDayLabel(calendar, firstDayKey + day - 1);
+    label = ChooseDayLabel(calendar, ToDayKey(year, month, day));
     out.wholeWidths[day - 1] = LabelWidth(label.text);
     out.boxes[day - 1] = {grid.Cell(day).cellX + label.leftOffset,
                           out.wholeWidths[day - 1]};
@@ -55,19 +53,25 @@ void ChooseAndPlaceLabels(const MonthGrid& grid, int firstDayKey,
     FitRowLabels(std::span(out.boxes).subspan(first - 1, last - first + 1));
     first = last + 1;
   }
+  return out;
 }
 
-}  // namespace
-
 void DrawMonth(MonthViewControls& controls) {
-  const BoxCheck check = CheckBoxes(controls.YearText(), controls.MonthText());
-  if (!check.Passed()) {
-    controls.SetTitle(check.message);
-    return;
+  static_cast<void>(DrawMonthAndReport(controls));
+}
+
+DrawnMonth DrawMonthAndReport(MonthViewControls& controls) {
+  DrawnMonth drawn;
+  drawn.check = CheckBoxes(controls.YearText(), controls.MonthText());
+  if (!drawn.check.Passed()) {
+    controls.SetTitle(drawn.check.message);
+    return drawn;
   }
-  const int year = check.year;
-  const int month = check.month;
+  const int year = drawn.check.year;
+  const int month = drawn.check.month;
   controls.SetTitle(TitleText(year, month));
+  drawn.labels = ChooseMonthLabels(year, month);
+  const MonthLabels& placed = drawn.labels;
 
   const MonthGrid grid = LayOutMonth(year, month);
   Canvas& canvas = controls.DrawingCanvas();
@@ -75,9 +79,6 @@ void DrawMonth(MonthViewControls& controls) {
   canvas.SetTextColor(kWatermarkColor);
   canvas.SetFont(kWatermarkFont);
   canvas.WriteText(kWatermarkX, kWatermarkY, std::to_string(year));
-
-  PlacedLabels placed;
-  ChooseAndPlaceLabels(grid, year * 10000 + month * 100 + 1, placed);
 
   const CivilDate today = controls.Today();
   for (int day = 1; day <= grid.daysInMonth; ++day) {
@@ -87,8 +88,9 @@ void DrawMonth(MonthViewControls& controls) {
     canvas.SetFont(kDayNumberFont);
     canvas.SetTextColor(IsWeekendColumn(cell.column) ? kWeekendColor
                                                      : kWeekdayColor);
-    canvas.WriteText(cell.cellX - (day < 10 ? 8 : 16), cell.rowTop,
-                     std::to_string(day));
+    canvas.WriteText(
+        cell.cellX - (day < 10 ? kOneDigitNumberOffset : kTwoDigitNumberOffset),
+        cell.rowTop, std::to_string(day));
     // Only the number of today stands on cyan, not its label.
     canvas.SetTextBackground(std::nullopt);
     canvas.SetFont(kLabelFont);
@@ -102,6 +104,7 @@ void DrawMonth(MonthViewControls& controls) {
       canvas.WriteTextWithin(box.left, labelTop, label.text, box.width);
     }
   }
+  return drawn;
 }
 
 }  // namespace quillet

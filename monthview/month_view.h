@@ -2,10 +2,14 @@
 // then draw the watermark, the day numbers and the day labels.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "monthview/canvas.h"
+#include "monthview/day_label.h"
+#include "monthview/input.h"
+#include "monthview/label_layout.h"
 
 namespace quillet {
 
@@ -27,5 +31,31 @@ class MonthViewControls {  // the window implements it; tests implement it too
 };
 
 void DrawMonth(MonthViewControls& controls);
+
+inline constexpr int kMaxDaysInMonth = 31;
+
+// The labels of one month: each day's label, chosen and placed before
+// anything is drawn, since where a label stands may depend on the label of
+// the day after it.
+struct MonthLabels {
+  int year = 0;
+  int month = 0;
+  int daysInMonth = 0;
+  std::array<DayLabel, kMaxDaysInMonth> labels{};  // day d's at [d - 1]
+  std::array<int, kMaxDaysInMonth> wholeWidths{};  // by the layout's metrics
+  std::array<LabelBox, kMaxDaysInMonth> boxes{};   // as written
+};
+
+// For a checked year and month.
+MonthLabels ChooseMonthLabels(int year, int month);
+
+// What one draw did: the boxes' check and, when it passed, the labels drawn.
+struct DrawnMonth {
+  BoxCheck check;
+  MonthLabels labels;
+};
+
+// DrawMonth, telling the caller what it checked and drew.
+DrawnMonth DrawMonthAndReport(MonthViewControls& controls);
 
 }  // namespace quillet

@@ -1,6 +1,5 @@
 #include "ui/canvas_widget.h"
 
-#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -18,37 +17,23 @@ QImage BlankPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
   return picture;
 }
 
-// Screen readers are told the canvas is a picture; its description (set by
-// the window) says what the picture shows.
-QAccessibleInterface* CanvasAccessibility(const QString&, QObject* object) {
-  if (auto* canvas = dynamic_cast<CanvasWidget*>(object)) {
-    return new QAccessibleWidget(canvas, QAccessible::Graphic);
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
-                           const FontSpec& font, QWidget* parent)
+                           const FontChoice& font, QWidget* parent)
     : QWidget(parent),
       background_(ToQColor(background)),
       textColor_(ToQColor(textColor)),
-      fontChoice_{std::string(font.face), font.pixels, font.bold} {
+      chosenFont_{std::string(font.face), font.pixels, font.bold} {
   setFixedSize(size);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  static const bool factoryInstalled = [] {
-    QAccessible::installFactory(CanvasAccessibility);
-    return true;
-  }();
-  static_cast<void>(factoryInstalled);
   picture_ = BlankPicture(size, devicePixelRatioF(), background_);
   ResolveFont();
 }
 
 void CanvasWidget::ResolveFont() {
   font_ =
-      ui::ResolveFont({fontChoice_.face, fontChoice_.pixels, fontChoice_.bold},
+      ui::ResolveFont({chosenFont_.face, chosenFont_.pixels, chosenFont_.bold},
                       picture_.devicePixelRatio());
 }
 
@@ -64,7 +49,7 @@ void CanvasWidget::SetTextBackground(std::optional<Rgb> color) {
 }
 
 void CanvasWidget::SetFont(const CanvasFont& font) {
-  fontChoice_ = {font.face, PointsToPixels(font.points), font.bold};
+  chosenFont_ = {font.face, PointsToPixels(font.points), font.bold};
   ResolveFont();
 }
 

@@ -19,8 +19,8 @@ class CanvasWidget : public QWidget, public Canvas {
  public:
   // The initial drawing state: `background` for Clear, the text colour and
   // font in force until the first Set call, and a transparent text background.
-  CanvasWidget(QSize size, Rgb background, Rgb textColor, const FontSpec& font,
-               QWidget* parent = nullptr);
+  CanvasWidget(QSize size, Rgb background, Rgb textColor,
+               const FontChoice& font, QWidget* parent = nullptr);
 
   void Clear() override;
   void SetTextColor(Rgb color) override;
@@ -43,7 +43,7 @@ class CanvasWidget : public QWidget, public Canvas {
  private:
   // The font chosen last, in layout pixels, and as drawn at the picture's
   // scale.
-  struct FontChoice {
+  struct ChosenFont {
     std::string face;
     int pixels;
     bool bold;
@@ -53,7 +53,7 @@ class CanvasWidget : public QWidget, public Canvas {
   QColor background_;
   QColor textColor_;
   std::optional<QColor> textBackground_;
-  FontChoice fontChoice_;
+  ChosenFont chosenFont_;
   QFont font_;
   QImage picture_;
 };

@@ -31,13 +31,13 @@ QStringList FaceFallbacks(std::string_view face) {
   return {ToQString(face)};
 }
 
-QFont ResolveFont(const FontSpec& spec, qreal devicePixelRatio) {
+QFont ResolveFont(const FontChoice& choice, qreal devicePixelRatio) {
   QFont font;
-  font.setFamilies(FaceFallbacks(spec.face));
-  font.setPixelSize(spec.pixels);
-  font.setBold(spec.bold);
-  if (spec.face == kSongFace &&
-      spec.pixels * devicePixelRatio < kCrispSongBelowPixels) {
+  font.setFamilies(FaceFallbacks(choice.face));
+  font.setPixelSize(choice.pixels);
+  font.setBold(choice.bold);
+  if (choice.face == kSongFace &&
+      choice.pixels * devicePixelRatio < kCrispSongBelowPixels) {
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
   } else {

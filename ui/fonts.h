@@ -20,9 +20,9 @@ QStringList FaceFallbacks(std::string_view face);
 // size of the sans face, is smoothed.
 inline constexpr int kCrispSongBelowPixels = 17;
 
-// The font for `spec` on a device with `devicePixelRatio` device pixels to
+// The font for `choice` on a device with `devicePixelRatio` device pixels to
 // the layout's pixel.
-QFont ResolveFont(const FontSpec& spec, qreal devicePixelRatio);
+QFont ResolveFont(const FontChoice& choice, qreal devicePixelRatio);
 
 // Canvas sizes come in points; at 96 dots per inch a point is 4/3 of a pixel
 // (60 pt = 80 px, 18 pt = 24 px, 9 pt = 12 px).

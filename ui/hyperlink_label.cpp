@@ -1,45 +1,9 @@
 #include "ui/hyperlink_label.h"
 
-#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <utility>
 
 namespace quillet::ui {
-namespace {
-
-class HyperlinkAccessible : public QAccessibleWidget {
- public:
-  explicit HyperlinkAccessible(HyperlinkLabel* link)
-      : QAccessibleWidget(link, QAccessible::Link) {}
-
-  QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Value) {
-      return QString::fromStdString(Link()->Address());
-    }
-    return QAccessibleWidget::text(kind);
-  }
-
-  QStringList actionNames() const override { return {pressAction()}; }
-
-  void doAction(const QString& action) override {
-    if (action == pressAction()) Link()->Activate();
-  }
-
- private:
-  HyperlinkLabel* Link() const {
-    return static_cast<HyperlinkLabel*>(widget());
-  }
-};
-
-// Asked for every object a screen reader looks at; answers for the links.
-QAccessibleInterface* LinkAccessibility(const QString&, QObject* object) {
-  if (auto* link = dynamic_cast<HyperlinkLabel*>(object)) {
-    return new HyperlinkAccessible(link);
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 HyperlinkLabel::HyperlinkLabel(const QString& text, std::string address,
                                Colors colors,
@@ -49,13 +13,6 @@ HyperlinkLabel::HyperlinkLabel(const QString& text, std::string address,
       address_(std::move(address)),
       colors_(colors),
       openUrl_(std::move(openUrl)) {
-  static const bool factoryInstalled = [] {
-    QAccessible::installFactory(LinkAccessibility);
-    return true;
-  }();
-  static_cast<void>(factoryInstalled);
-  // The text comes only now that the factory is in place: setting it makes
-  // Qt look up the label's accessible interface, and keep it.
   setTextFormat(Qt::PlainText);
   setText(text);
   if (!address_.empty()) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "monthview/canvas.h"
+#include "monthview/input.h"
 
 namespace quillet::ui {
 
@@ -15,7 +16,7 @@ enum class Align { kNone, kLeft, kCentre };
 
 // A face as the program names it ("宋体" or "Arial") and a size in pixels, so
 // the fixed layout looks the same at any DPI setting.
-struct FontSpec {
+struct FontChoice {
   std::string_view face;
   int pixels;
   bool bold;
@@ -35,7 +36,7 @@ struct ControlRow {
   std::string_view in;  // the panel that holds the control, or the window
   int left, top, width, height;  // relative to `in`
   std::string_view text;
-  FontSpec font;
+  FontChoice font;
   Rgb textColor;
   Rgb background;
   Align align;
@@ -69,18 +70,18 @@ inline constexpr Rgb kLinkVisited{0x80, 0x00, 0x00};
 inline constexpr Rgb kLinkHover{0x31, 0x6A, 0xC5};
 
 inline constexpr std::string_view kSongFace = "宋体";
-inline constexpr FontSpec kNoFont{"", 0, false};
-inline constexpr FontSpec kSong14{kSongFace, 14, false};
-inline constexpr FontSpec kArial16{"Arial", 16, false};
-inline constexpr FontSpec kArial19Bold{"Arial", 19, true};
+inline constexpr FontChoice kNoFont{"", 0, false};
+inline constexpr FontChoice kSong14{kSongFace, 14, false};
+inline constexpr FontChoice kArial16{"Arial", 16, false};
+inline constexpr FontChoice kArial19Bold{"Arial", 19, true};
 // The controls without a font of their own get one fixed face and size, so
 // their text does not move with the desktop's choice of interface font.
-inline constexpr FontSpec kDefaultFont{kSongFace, 12, false};
+inline constexpr FontChoice kDefaultFont{kSongFace, 12, false};
 // The link shows a web address, which reads better in the sans face.
-inline constexpr FontSpec kLinkFont{"Arial", 13, false};
+inline constexpr FontChoice kLinkFont{"Arial", 13, false};
 
 inline constexpr SpinRange kNoSpin{0, 0};
-inline constexpr SpinRange kYearRange{1902, 2047};
+inline constexpr SpinRange kYearRange{kFirstShownYear, kLastShownYear};
 inline constexpr SpinRange kMonthRange{1, 12};
 inline constexpr LinkColors kNoLink{kBlack, kBlack};
 inline constexpr LinkColors kLinkStates{kLinkVisited, kLinkHover};

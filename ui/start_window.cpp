@@ -10,6 +10,7 @@
 
 #include "monthview/input.h"
 #include "monthview/month_description.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/hyperlink_label.h"
 #include "ui/to_qt.h"
@@ -64,6 +65,7 @@ StartWindow::StartWindow(Clock clock, UrlOpener openUrl, std::string siteHost,
       clock_(std::move(clock)),
       openUrl_(std::move(openUrl)),
       siteHost_(std::move(siteHost)) {
+  InstallAccessibility();
   setObjectName(ToQString(kWindowName));
   setWindowTitle(ToQString(kWindowTitle));
   setWindowIcon(WindowIcon());
@@ -174,14 +176,13 @@ void StartWindow::RunStartUp() {
   Redraw();
 }
 
-// The description is made from the same check that DrawMonth makes, so after
-// a failed check it stays with the month still on the canvas.
+// The description is made from what the draw reports, so after a failed
+// check it stays with the month still on the canvas.
 void StartWindow::Redraw() {
-  DrawMonth(*this);
-  const BoxCheck check = CheckBoxes(YearText(), MonthText());
-  if (!check.Passed()) return;
+  const DrawnMonth drawn = DrawMonthAndReport(*this);
+  if (!drawn.check.Passed()) return;
   const QString description =
-      QString::fromStdString(MonthDescription(check.year, check.month));
+      QString::fromStdString(MonthDescription(drawn.labels));
   CanvasWidget* canvas = CanvasControl();
   if (canvas->accessibleDescription() != description) {
     canvas->setAccessibleDescription(description);

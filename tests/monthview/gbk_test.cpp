@@ -12,6 +12,7 @@
 #include "monthview/day_label.h"
 #include "monthview/festivals.h"
 #include "monthview/grid.h"
+#include "monthview/input.h"
 #include "monthview/title_line.h"
 #include "tests/support/served_days.h"
 

@@ -33,7 +33,8 @@ coverage: build-coverage
 	gcovr --root . --object-directory build/coverage \
 	  --exclude-directories '.*CompilerId.*' \
 	  --filter 'lunar/' --filter 'monthview/' --filter 'ui/' --filter 'app/' \
-	  --exclude 'lunar/vsop87d_earth.cpp' --exclude 'lunar/lunar_tables.cpp'
+	  --exclude 'lunar/astronomy/vsop87d_earth.cpp' \
+	  --exclude 'lunar/lunar_tables.cpp'
 
 bench: build
 	@for b in build/release/bench/quillet_bench_*; do \

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "lunar/lunar_reckoning.h"
+#include "lunar/astronomy/lunar_reckoning.h"
 #include "lunar/lunar_tables.h"
 
 namespace {

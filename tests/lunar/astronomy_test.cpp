@@ -1,5 +1,5 @@
 // The astronomical core against published worked examples and observations.
-#include "lunar/astronomy.h"
+#include "lunar/astronomy/astronomy.h"
 
 #include <gtest/gtest.h>
 

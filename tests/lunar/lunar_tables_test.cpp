@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-#include "lunar/lunar_reckoning.h"
+#include "lunar/astronomy/lunar_reckoning.h"
 #include "lunar/lunar_tables.h"
 
 namespace quillet {

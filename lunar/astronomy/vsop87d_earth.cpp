@@ -4,7 +4,7 @@
 // VSOP87 solutions", Astronomy and Astrophysics 202, 309-315, 1988; data file
 // VSOP87D.ear). Each term is A cos(B + C tau), A in radians (L, B) or
 // astronomical units (R), tau in Julian millennia of TT from J2000.0.
-#include "lunar/vsop87d_earth.h"
+#include "lunar/astronomy/vsop87d_earth.h"
 
 namespace quillet::astro {
 namespace {

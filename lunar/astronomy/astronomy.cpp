@@ -1,11 +1,11 @@
-#include "lunar/astronomy.h"
+#include "lunar/astronomy/astronomy.h"
 
 #include <array>
 #include <cmath>
 #include <span>
 #include <stdexcept>
 
-#include "lunar/vsop87d_earth.h"
+#include "lunar/astronomy/vsop87d_earth.h"
 
 namespace quillet::astro {
 namespace {

@@ -1,11 +1,11 @@
-#include "lunar/lunar_reckoning.h"
+#include "lunar/astronomy/lunar_reckoning.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
 
-#include "lunar/astronomy.h"
+#include "lunar/astronomy/astronomy.h"
 
 namespace quillet::reckoning {
 namespace {

@@ -1,0 +1,21 @@
+#include "app/start_up.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include "ui/system_services.h"
+
+namespace quillet::app {
+
+int RunWindow(const StartUpHooks& hooks) {
+  ui::StartWindow window(ui::SystemToday, ui::OpenUrlDetached);
+  if (hooks.beforeShow) hooks.beforeShow(window);
+  window.show();
+  QTimer::singleShot(0, &window, [&] {
+    window.RunStartUp();
+    if (hooks.afterStartUp) hooks.afterStartUp(window);
+  });
+  return QApplication::exec();
+}
+
+}  // namespace quillet::app

@@ -1,0 +1,25 @@
+// The program's start-up: the window on the system's clock and browser,
+// shown, and its start-up work run once the event loop turns. The program's
+// entry calls it; so does the start-up probe that the benchmark times, through
+// the two hooks.
+#pragma once
+
+#include <functional>
+
+#include "ui/start_window.h"
+
+namespace quillet::app {
+
+struct StartUpHooks {
+  // The window, built and not yet shown.
+  std::function<void(ui::StartWindow&)> beforeShow;
+  // The window again, right after its start-up work ran.
+  std::function<void(ui::StartWindow&)> afterStartUp;
+};
+
+// Builds and shows the window, queues its start-up work and runs the event
+// loop until the window closes; returns the loop's exit code. The
+// QApplication must exist.
+int RunWindow(const StartUpHooks& hooks = {});
+
+}  // namespace quillet::app

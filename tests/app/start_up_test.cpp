@@ -1,0 +1,78 @@
+// The program's start-up sequence: the window is built and handed to the
+// first hook hidden and empty, then shown; the event loop's first turn finds it
+// shown and still empty, and its start-up work runs after that; the loop's
+// exit code is what the sequence returns.
+#include "app/start_up.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <string>
+
+#include "ui/system_services.h"
+
+namespace quillet::app {
+namespace {
+
+struct Seen {
+  bool visible = false;
+  int loopLevel = -1;
+  std::string year;
+  std::string month;
+};
+
+Seen Look(const ui::StartWindow& window) {
+  return {window.isVisible(), QThread::currentThread()->loopLevel(),
+          window.YearBox()->text().toStdString(),
+          window.MonthBox()->text().toStdString()};
+}
+
+TEST(StartUpTest, ShowsTheWindowThenRunsItsStartUpInTheEventLoop) {
+  if (!ui::ConfiguredSiteHost().empty()) {
+    GTEST_SKIP() << "start-up would open the configured site in a browser";
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "quillet-start-up-test";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+
+  Seen before;
+  Seen firstTurn;
+  Seen after;
+  CivilDate today{};
+  int startUps = 0;
+  const int code = RunWindow(
+      {.beforeShow =
+           [&](ui::StartWindow& window) {
+             before = Look(window);
+             QTimer::singleShot(0, &window, [&] { firstTurn = Look(window); });
+           },
+       .afterStartUp =
+           [&](ui::StartWindow& window) {
+             after = Look(window);
+             today = ui::SystemToday();
+             ++startUps;
+             QCoreApplication::exit(7);
+           }});
+
+  EXPECT_EQ(code, 7);
+  EXPECT_EQ(startUps, 1);
+  EXPECT_FALSE(before.visible);
+  EXPECT_EQ(before.loopLevel, 0);
+  EXPECT_EQ(before.year, "");
+  EXPECT_EQ(before.month, "");
+  EXPECT_TRUE(firstTurn.visible);
+  EXPECT_EQ(firstTurn.loopLevel, 1);
+  EXPECT_EQ(firstTurn.year, "");
+  EXPECT_EQ(firstTurn.month, "");
+  EXPECT_TRUE(after.visible);
+  EXPECT_EQ(after.loopLevel, 1);
+  EXPECT_EQ(after.year, std::to_string(today.year));
+  EXPECT_EQ(after.month, std::to_string(today.month));
+}
+
+}  // namespace
+}  // namespace quillet::app

@@ -8,7 +8,10 @@
 namespace quillet::app {
 
 int RunWindow(const StartUpHooks& hooks) {
-  ui::StartWindow window(ui::SystemToday, ui::OpenUrlDetached);
+  ui::StartWindow window(
+      hooks.clock ? hooks.clock : ui::StartWindow::Clock(ui::SystemToday),
+      hooks.openUrl ? hooks.openUrl
+                    : ui::StartWindow::UrlOpener(ui::OpenUrlDetached));
   if (hooks.beforeShow) hooks.beforeShow(window);
   window.show();
   QTimer::singleShot(0, &window, [&] {

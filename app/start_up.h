@@ -11,10 +11,13 @@
 namespace quillet::app {
 
 struct StartUpHooks {
+  // Today's date and the opener of web pages: the system's unless given.
+  ui::StartWindow::Clock clock = {};
+  ui::StartWindow::UrlOpener openUrl = {};
   // The window, built and not yet shown.
-  std::function<void(ui::StartWindow&)> beforeShow;
+  std::function<void(ui::StartWindow&)> beforeShow = {};
   // The window again, right after its start-up work ran.
-  std::function<void(ui::StartWindow&)> afterStartUp;
+  std::function<void(ui::StartWindow&)> afterStartUp = {};
 };
 
 // Builds and shows the window, queues its start-up work and runs the event

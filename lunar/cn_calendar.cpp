@@ -3,6 +3,8 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -24,19 +26,30 @@ constexpr std::array<std::string_view, 12> kEarthlyBranches = {
 // In the order of the branches; 4 CE (and so 1984, 2044) was a year of 鼠.
 constexpr std::array<std::string_view, 12> kZodiacAnimals = {
     "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
+constexpr std::array<std::string_view, 12> kZodiacAnimalsTraditional = {
+    "鼠", "牛", "虎", "兔", "龍", "蛇", "馬", "羊", "猴", "雞", "狗", "豬"};
 constexpr int kRatYear = 4;
+// The solar terms in the traditional script, in the order of kSolarTermNames.
+constexpr std::array<std::string_view, 24> kSolarTermNamesTraditional = {
+    "小寒", "大寒", "立春", "雨水", "驚蟄", "春分", "清明", "穀雨",
+    "立夏", "小滿", "芒種", "夏至", "小暑", "大暑", "立秋", "處暑",
+    "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 constexpr std::string_view kNewYearsEve = "除夕";
 // The first days of the first month are the Spring Festival's own; a solar
 // term falling on them gets no note.
 constexpr int kSpringFestivalDays = 3;
 
-constexpr chr::sys_days kFirstServedDay{chr::year{kFirstGregorianYear} /
-                                        chr::January / 1};
-constexpr chr::sys_days kLastServedDay{chr::year{kLastGregorianYear} /
-                                       chr::December / 31};
+constexpr chr::sys_days kFirstDay{kFirstServedDay};
+constexpr chr::sys_days kLastDay{kLastServedDay};
 constexpr std::size_t kServedDays =
-    static_cast<std::size_t>((kLastServedDay - kFirstServedDay).count()) + 1;
+    static_cast<std::size_t>((kLastDay - kFirstDay).count()) + 1;
 constexpr std::size_t kMaxMonths = kLunarYearCount * 13;
+constexpr chr::hours kChinaStandardTimeOffset{8};
+
+static_assert(kLunarYearCount == kLastLunarYear - kFirstLunarYear + 1);
+static_assert(lunar_tables::kSolarTermYearCount ==
+              kLastLunarYear - kFirstLunarYear + 2);
+static_assert(kFirstSolarTermYear == lunar_tables::kFirstTableYear);
 
 [[noreturn]] void ThrowOutOfRange(const char* operation, const char* argument,
                                   int value, int low, int high) {
@@ -52,18 +65,24 @@ void CheckRange(const char* operation, const char* argument, int value, int low,
   }
 }
 
+std::string Text(chr::year_month_day date) {
+  char text[16];
+  std::snprintf(
+      text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
+}
+
 // The tables unrolled for direct lookups, built once on first use: every
-// lunar month of 1901 .. 2047 in order, and every served Gregorian day.
+// lunar month of 1901 .. 2100 in order, and for every served Gregorian day
+// the index of its month (two bytes a day).
 class CalendarIndex {
  public:
   struct Month {
     std::int16_t year;
     std::int8_t number;  // 1 .. 12
     bool isLeap;
-  };
-  struct Day {
-    std::uint16_t month;  // index into months
-    std::uint8_t day;     // 1 .. 30
+    bool startUncertain;
   };
 
   CalendarIndex() {
@@ -80,10 +99,12 @@ class CalendarIndex {
         const bool isLeap =
             row.leapAfter != 0 && i == static_cast<std::size_t>(row.leapAfter);
         if (!isLeap) ++number;
+        const char letter = row.monthLengths[i];
+        const bool uncertain = letter == 's' || letter == 'l';
         months_[count] = {static_cast<std::int16_t>(row.year),
-                          static_cast<std::int8_t>(number), isLeap};
+                          static_cast<std::int8_t>(number), isLeap, uncertain};
         monthStart_[count] = start;
-        start += chr::days{row.monthLengths[i] == 'L' ? 30 : 29};
+        start += chr::days{letter == 'L' || letter == 'l' ? 30 : 29};
         ++count;
       }
     }
@@ -91,17 +112,17 @@ class CalendarIndex {
     monthStart_[count] = start;  // the new year after the last
     for (std::size_t m = 0; m < count; ++m) {
       for (chr::sys_days d = monthStart_[m]; d < monthStart_[m + 1]; ++d) {
-        if (d < kFirstServedDay || d > kLastServedDay) continue;
-        days_[static_cast<std::size_t>((d - kFirstServedDay).count())] = {
-            static_cast<std::uint16_t>(m),
-            static_cast<std::uint8_t>((d - monthStart_[m]).count() + 1)};
+        if (d < kFirstDay || d > kLastDay) continue;
+        monthOfDay_[static_cast<std::size_t>((d - kFirstDay).count())] =
+            static_cast<std::uint16_t>(m);
       }
     }
   }
 
   const Month& MonthAt(std::size_t m) const { return months_[m]; }
-  const Day& DayAt(chr::sys_days d) const {
-    return days_[static_cast<std::size_t>((d - kFirstServedDay).count())];
+  // The index of the month holding a served day.
+  std::size_t MonthOf(chr::sys_days d) const {
+    return monthOfDay_[static_cast<std::size_t>((d - kFirstDay).count())];
   }
   chr::sys_days MonthStart(std::size_t m) const { return monthStart_[m]; }
   int MonthLength(std::size_t m) const {
@@ -134,33 +155,41 @@ class CalendarIndex {
   std::array<Month, kMaxMonths> months_{};
   std::array<chr::sys_days, kMaxMonths + 1> monthStart_{};
   std::array<std::uint16_t, kLunarYearCount + 1> firstMonthOfYear_{};
-  std::array<Day, kServedDays> days_{};
+  std::array<std::uint16_t, kServedDays> monthOfDay_{};
 };
+static_assert(kMaxMonths <= 0xFFFF, "month indices fit in two bytes");
 
 const CalendarIndex& Index() {
   static const CalendarIndex index;
   return index;
 }
 
-// The solar term on a day, if any.
-std::string_view SolarTermOn(chr::sys_days day) {
+const lunar_tables::SolarTermRow& SolarTermRowOf(int year) {
+  return kSolarTerms[static_cast<std::size_t>(year -
+                                              lunar_tables::kFirstTableYear)];
+}
+
+// The index of the solar term on a day (UTC+8), if any.
+std::optional<std::size_t> SolarTermOn(chr::sys_days day) {
   const chr::year_month_day date{day};
-  const auto& row = kSolarTerms[static_cast<std::size_t>(
-      static_cast<int>(date.year()) - lunar_tables::kFirstTableYear)];
+  const auto& row = SolarTermRowOf(static_cast<int>(date.year()));
   const auto first =
       2 * (static_cast<std::size_t>(static_cast<unsigned>(date.month())) - 1);
   const auto dayOfMonth = static_cast<int>(static_cast<unsigned>(date.day()));
   for (std::size_t k = first; k < first + 2; ++k) {
-    if (row.day[k] == dayOfMonth) return kSolarTermNames[k];
+    if (lunar_tables::DecodeTermTime(row.dayTime[k]).day == dayOfMonth) {
+      return k;
+    }
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
 
 LunarDate CnCalendar::GregorianToLunar(int year, int month, int day) const {
   constexpr const char* kOperation = "GregorianToLunar";
-  CheckRange(kOperation, "year", year, kFirstGregorianYear, kLastGregorianYear);
+  CheckRange(kOperation, "year", year, static_cast<int>(kFirstServedDay.year()),
+             static_cast<int>(kLastServedDay.year()));
   CheckRange(kOperation, "month", month, 1, 12);
   CheckRange(kOperation, "day", day, 1, 31);
   const chr::year_month_day date{chr::year{year},
@@ -172,10 +201,27 @@ LunarDate CnCalendar::GregorianToLunar(int year, int month, int day) const {
     ThrowOutOfRange(kOperation, "day", day, 1,
                     static_cast<int>(static_cast<unsigned>(last.day())));
   }
+  const chr::sys_days served{date};
+  if (served < kFirstDay) {
+    throw std::out_of_range(std::string{kOperation} + ": date " + Text(date) +
+                            " is outside " + Text(kFirstServedDay) + ".." +
+                            Text(kLastServedDay));
+  }
   const CalendarIndex& index = Index();
-  const CalendarIndex::Day& entry = index.DayAt(chr::sys_days{date});
-  const CalendarIndex::Month& lunarMonth = index.MonthAt(entry.month);
-  return {lunarMonth.year, lunarMonth.number, entry.day, lunarMonth.isLeap};
+  const std::size_t m = index.MonthOf(served);
+  const CalendarIndex::Month& lunarMonth = index.MonthAt(m);
+  return {lunarMonth.year, lunarMonth.number,
+          static_cast<int>((served - index.MonthStart(m)).count()) + 1,
+          lunarMonth.isLeap};
+}
+
+chr::year_month_day CnCalendar::LunarToGregorian(int year, int month, int day,
+                                                 bool isLeapMonth) const {
+  constexpr const char* kOperation = "LunarToGregorian";
+  const CalendarIndex& index = Index();
+  const std::size_t m = index.FindMonth(kOperation, year, month, isLeapMonth);
+  CheckRange(kOperation, "day", day, 1, index.MonthLength(m));
+  return chr::year_month_day{index.MonthStart(m) + chr::days{day - 1}};
 }
 
 int CnCalendar::LunarMonthDays(int year, int month, bool isLeapMonth) const {
@@ -185,7 +231,7 @@ int CnCalendar::LunarMonthDays(int year, int month, bool isLeapMonth) const {
 }
 
 std::string CnCalendar::LunarDateNote(int year, int month, int day,
-                                      bool isLeapMonth) const {
+                                      bool isLeapMonth, Script script) const {
   constexpr const char* kOperation = "LunarDateNote";
   const CalendarIndex& index = Index();
   const std::size_t m = index.FindMonth(kOperation, year, month, isLeapMonth);
@@ -193,15 +239,49 @@ std::string CnCalendar::LunarDateNote(int year, int month, int day,
   const chr::sys_days date = index.MonthStart(m) + chr::days{day - 1};
   if (date == index.LastDayOfYear(year)) return std::string{kNewYearsEve};
   if (month == 1 && !isLeapMonth && day <= kSpringFestivalDays) return {};
-  return std::string{SolarTermOn(date)};
+  const std::optional<std::size_t> term = SolarTermOn(date);
+  if (!term) return {};
+  return std::string{script == Script::kTraditional
+                         ? kSolarTermNamesTraditional[*term]
+                         : kSolarTermNames[*term]};
 }
 
 // Zodiac animals and stem-branch names follow the lunar year, which begins
 // on the lunar new year (not at 立春, as some almanacs count).
-std::string CnCalendar::ZodiacAnimal(int year) const {
+std::string CnCalendar::ZodiacAnimal(int year, Script script) const {
   CheckRange("ZodiacAnimal", "year", year, kFirstLunarYear, kLastLunarYear);
-  return std::string{
-      kZodiacAnimals[static_cast<std::size_t>((year - kRatYear) % 12)]};
+  const auto branch = static_cast<std::size_t>((year - kRatYear) % 12);
+  return std::string{script == Script::kTraditional
+                         ? kZodiacAnimalsTraditional[branch]
+                         : kZodiacAnimals[branch]};
+}
+
+std::array<SolarTerm, 24> CnCalendar::SolarTerms(int gregorianYear) const {
+  CheckRange("SolarTerms", "gregorianYear", gregorianYear, kFirstSolarTermYear,
+             kLastSolarTermYear);
+  const auto& row = SolarTermRowOf(gregorianYear);
+  std::array<SolarTerm, 24> terms;
+  for (std::size_t k = 0; k < terms.size(); ++k) {
+    const lunar_tables::TermTime time =
+        lunar_tables::DecodeTermTime(row.dayTime[k]);
+    const chr::sys_days day{chr::year{gregorianYear} /
+                            chr::month{static_cast<unsigned>(k / 2 + 1)} /
+                            chr::day{static_cast<unsigned>(time.day)}};
+    const chr::sys_seconds utc8 = day + chr::hours{time.hours} +
+                                  chr::minutes{time.minutes} +
+                                  chr::seconds{time.seconds};
+    terms[k] = {std::string{kSolarTermNames[k]},
+                utc8 - kChinaStandardTimeOffset};
+  }
+  return terms;
+}
+
+bool CnCalendar::MonthStartUncertain(int year, int month,
+                                     bool isLeapMonth) const {
+  const CalendarIndex& index = Index();
+  return index
+      .MonthAt(index.FindMonth("MonthStartUncertain", year, month, isLeapMonth))
+      .startUncertain;
 }
 
 std::string CnCalendar::SexagenaryName(int index) const {

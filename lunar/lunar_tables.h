@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace quillet::lunar_tables {
@@ -18,6 +19,9 @@ struct TableDate {
 // One lunar year: its new year's day, the lengths of its months in order ('S'
 // 29 days, 'L' 30 days; a leap month has its own letter right after its
 // namesake) and the number of the month the leap month follows (0: none).
+// A lower-case letter ('s', 'l') marks a month whose first day is uncertain:
+// its new moon falls so near midnight, UTC+8, that the error of the
+// computation could move it to the other day.
 struct LunarYearRow {
   int year;
   TableDate newYear;
@@ -25,12 +29,26 @@ struct LunarYearRow {
   int leapAfter;
 };
 
-// The days of the month of the 24 solar terms of a Gregorian year, 小寒 first;
-// term k falls in month k / 2 + 1.
+// The instants of the 24 solar terms of a Gregorian year, 小寒 first, in
+// UTC+8: term k falls in month k / 2 + 1, and its entry is the decimal number
+// DDhhmmss (day of the month, hours, minutes, seconds), written in the table
+// as DD'hh'mm'ss. 6'02'01'54 is the 6th at 02:01:54.
 struct SolarTermRow {
   int year;
-  std::array<signed char, 24> day;
+  std::array<std::int32_t, 24> dayTime;
 };
+
+struct TermTime {
+  int day, hours, minutes, seconds;
+};
+constexpr TermTime DecodeTermTime(std::int32_t dayTime) {
+  return {dayTime / 1'00'00'00, dayTime / 1'00'00 % 100, dayTime / 100 % 100,
+          dayTime % 100};
+}
+constexpr std::int32_t EncodeTermTime(const TermTime& time) {
+  return time.day * 1'00'00'00 + time.hours * 1'00'00 + time.minutes * 100 +
+         time.seconds;
+}
 
 // The names of the 24 solar terms in the order of the table's columns.
 inline constexpr std::array<std::string_view, 24> kSolarTermNames = {
@@ -39,8 +57,9 @@ inline constexpr std::array<std::string_view, 24> kSolarTermNames = {
     "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 
 inline constexpr int kFirstTableYear = 1901;
-inline constexpr std::size_t kLunarYearCount = 147;      // 1901 .. 2047
-inline constexpr std::size_t kSolarTermYearCount = 148;  // 1901 .. 2048
+inline constexpr std::size_t kLunarYearCount = 200;  // 1901 .. 2100
+// 1901 .. 2101: the last months of lunar year 2100 reach into 2101.
+inline constexpr std::size_t kSolarTermYearCount = 201;
 
 extern const std::array<LunarYearRow, kLunarYearCount> kLunarYears;
 extern const std::array<SolarTermRow, kSolarTermYearCount> kSolarTerms;

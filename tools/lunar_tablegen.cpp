@@ -6,7 +6,8 @@
 //
 // Instants within 15 minutes of midnight (UTC+8), where a small error in the
 // astronomy would move a month or a term to another day, are flagged in the
-// TSV and listed on standard output.
+// TSV and listed on standard output; so are the new moons near enough to
+// midnight that the month they start is marked uncertain in the tables.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -53,8 +54,9 @@ std::string TablesSource(const Reckoning& reckoning) {
          "// clang-format off\n"
          "#include \"lunar/lunar_tables.h\"\n\n"
          "namespace quillet::lunar_tables {\n\n"
-         "// {lunar year, new year's day, month lengths (S 29, L 30), leap "
-         "month follows}\n"
+         "// {lunar year, new year's day, month lengths (S 29, L 30; lower "
+         "case: the month's\n"
+         "// first day is uncertain), leap month follows}\n"
          "const std::array<LunarYearRow, kLunarYearCount> kLunarYears = {{\n";
   for (const auto& year : reckoning.years) {
     out << "    {" << year.year << ", {"
@@ -65,16 +67,27 @@ std::string TablesSource(const Reckoning& reckoning) {
         << "},\n";
   }
   out << "}};\n\n"
-         "// {Gregorian year, {day of the month of 小寒, 大寒, 立春, 雨水, "
-         "惊蛰, 春分, 清明, 谷雨,\n"
-         "//   立夏, 小满, 芒种, 夏至, 小暑, 大暑, 立秋, 处暑, 白露, 秋分, "
-         "寒露, 霜降, 立冬, 小雪, 大雪, 冬至}}\n"
+         "// {Gregorian year, {the instants in UTC+8 as day'hh'mm'ss of the "
+         "month of\n"
+         "//   小寒, 大寒 (January), 立春, 雨水 (February), 惊蛰, 春分, 清明, "
+         "谷雨, 立夏, 小满, 芒种, 夏至,\n"
+         "//   小暑, 大暑 (July), 立秋, 处暑, 白露, 秋分, 寒露, 霜降, 立冬, "
+         "小雪, 大雪, 冬至}}\n"
          "const std::array<SolarTermRow, kSolarTermYearCount> kSolarTerms = "
          "{{\n";
-  for (const auto& row : reckoning.solarTermDays) {
+  for (const auto& row : reckoning.solarTermTimes) {
     out << "    {" << row.year << ", {";
-    for (std::size_t k = 0; k < row.dayOfMonth.size(); ++k) {
-      out << (k == 0 ? "" : ", ") << row.dayOfMonth[k];
+    for (std::size_t k = 0; k < row.utc8.size(); ++k) {
+      if (k == 12) out << ",\n            ";
+      const auto day = std::chrono::floor<std::chrono::days>(row.utc8[k]);
+      const std::chrono::hh_mm_ss clock{row.utc8[k] - day};
+      char text[24];
+      std::snprintf(text, sizeof text, "%2u'%02d'%02d'%02d",
+                    static_cast<unsigned>(year_month_day{day}.day()),
+                    static_cast<int>(clock.hours().count()),
+                    static_cast<int>(clock.minutes().count()),
+                    static_cast<int>(clock.seconds().count()));
+      out << (k == 0 || k == 12 ? "" : ", ") << text;
     }
     out << "}},\n";
   }
@@ -94,27 +107,30 @@ std::chrono::seconds FromMidnight(std::chrono::sys_seconds time) {
 std::string InstantsTsv(const Reckoning& reckoning, std::ostream& nearLog) {
   std::ostringstream out;
   out << "event\tinstant_utc8\tday_used\tseconds_from_midnight\tnear_"
-         "midnight\n";
-  const auto row = [&](const std::string& event, double jdTT, sys_days used) {
+         "midnight\tstart_uncertain\n";
+  const auto row = [&](const std::string& event, double jdTT, sys_days used,
+                       bool uncertain) {
     const auto time = quillet::reckoning::Utc8Time(jdTT);
     const auto offset = FromMidnight(time);
     const bool near = std::chrono::abs(offset) < kNearMidnight;
     out << event << '\t' << FormatTime(time) << '\t' << FormatDay(used) << '\t'
-        << offset.count() << '\t' << (near ? "yes" : "") << '\n';
+        << offset.count() << '\t' << (near ? "yes" : "") << '\t'
+        << (uncertain ? "yes" : "") << '\n';
     if (near) {
       nearLog << "  " << FormatTime(time) << "  " << event << "  (day used "
-              << FormatDay(used) << ")\n";
+              << FormatDay(used) << (uncertain ? ", start uncertain" : "")
+              << ")\n";
     }
   };
   for (const auto& moon : reckoning.newMoons) {
-    row("new moon", moon.jdTT, moon.monthStart);
+    row("new moon", moon.jdTT, moon.monthStart, moon.startUncertain);
   }
   for (const auto& term : reckoning.solarTerms) {
     row(
         std::string{
             quillet::lunar_tables::kSolarTermNames[static_cast<std::size_t>(
                 term.term)]},
-        term.jdTT, term.dayUtc8);
+        term.jdTT, term.dayUtc8, false);
   }
   return out.str();
 }

@@ -153,8 +153,8 @@ std::chrono::sys_days DayContaining(double julianDay) {
 // mid-month, which moves Delta T by hundredths of a second at most.
 double DeltaTSeconds(double decimalYear) {
   const double y = decimalYear;
-  if (y < 1900.0 || y > 2050.0) {
-    throw std::out_of_range("DeltaTSeconds: decimalYear outside 1900..2050");
+  if (y < 1900.0 || y > 2150.0) {
+    throw std::out_of_range("DeltaTSeconds: decimalYear outside 1900..2150");
   }
   if (y < 1920.0) {
     return Polynomial(y - 1900.0,
@@ -173,7 +173,14 @@ double DeltaTSeconds(double decimalYear) {
     return Polynomial(y - 2000.0, {63.86, 0.3345, -0.060374, 0.0017275,
                                    0.000651814, 0.00002373599});
   }
-  return Polynomial(y - 2000.0, {62.92, 0.32217, 0.005589});
+  if (y < 2050.0) {
+    return Polynomial(y - 2000.0, {62.92, 0.32217, 0.005589});
+  }
+  // The long-term parabola -20 + 32 u^2 (u in centuries from 1820), less a
+  // linear term that joins it to the piece before at 2050 and vanishes at
+  // 2150. Like the later years of the piece before, a forecast.
+  const double u = (y - 1820.0) / 100.0;
+  return -20.0 + 32.0 * u * u - 0.5628 * (2150.0 - y);
 }
 
 double JulianDayUtFromTT(double jdTT) {

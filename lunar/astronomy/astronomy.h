@@ -29,7 +29,9 @@ double RadiansToArcseconds(double radians);
 double JulianDayOf(std::chrono::sys_days day);
 std::chrono::sys_days DayContaining(double julianDay);
 
-// Delta T = TT - UT in seconds for a decimal year of 1900 .. 2050.
+// Delta T = TT - UT in seconds for a decimal year of 1900 .. 2150, from the
+// Espenak-Meeus polynomials (Five Millennium Canon of Solar Eclipses). They
+// follow observed values to the early 2000s; later years are extrapolated.
 double DeltaTSeconds(double decimalYear);
 double JulianDayUtFromTT(double jdTT);
 

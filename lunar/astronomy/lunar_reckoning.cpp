@@ -31,13 +31,17 @@ constexpr HistoricalCorrection kHistoricalCorrections[] = {
 };
 constexpr std::chrono::seconds kBeijingBehindUtc8 = 14min + 24s;
 
-constexpr double kMinutesPerDay = 24.0 * 60.0;
-
+// The day of the instant as rounded to the second, so that the day and the
+// time written for it never disagree.
 sys_days DayUtc8(double jdTT) {
-  const double jdUtc8 =
-      astro::JulianDayUtFromTT(jdTT) +
-      static_cast<double>(kChinaStandardTimeOffset.count()) / kMinutesPerDay;
-  return astro::DayContaining(jdUtc8);
+  return std::chrono::floor<days>(Utc8Time(jdTT));
+}
+
+// Signed distance from the nearest midnight.
+std::chrono::seconds FromMidnight(std::chrono::sys_seconds time) {
+  const auto sinceMidnight = time - std::chrono::floor<days>(time);
+  return sinceMidnight <= std::chrono::hours{12} ? sinceMidnight
+                                                 : sinceMidnight - days{1};
 }
 
 std::vector<SolarTermInstant> ComputeSolarTerms(int firstYear, int lastYear) {
@@ -70,8 +74,12 @@ std::vector<NewMoonInstant> ComputeNewMoons(sys_days from, sys_days to) {
   const int last = astro::LunationNear(astro::JulianDayOf(to)) + 1;
   for (int k = first; k <= last; ++k) {
     const double jdTT = astro::NewMoonTT(k);
-    const sys_days day = DayUtc8(jdTT);
-    moons.push_back({k, jdTT, day, day});
+    const auto time = Utc8Time(jdTT);
+    const sys_days day = std::chrono::floor<days>(time);
+    const int year = static_cast<int>(year_month_day{day}.year());
+    moons.push_back(
+        {k, jdTT, day, day,
+         std::chrono::abs(FromMidnight(time)) <= StartUncertainty(year)});
   }
   for (const HistoricalCorrection& correction : kHistoricalCorrections) {
     const auto moon = std::ranges::find(moons, sys_days{correction.dayUtc8},
@@ -91,6 +99,7 @@ struct LunarMonth {
   int length;
   int number;  // 1 .. 12
   bool isLeap;
+  bool startUncertain;
 };
 
 // Numbers the months of each year from one month 11 (the month holding
@@ -129,13 +138,15 @@ std::vector<LunarMonth> NumberMonths(const Reckoning& reckoning) {
     }
     for (std::size_t i = first; i < end; ++i) {
       const int length = (start(i + 1) - start(i)).count();
+      const bool uncertain = reckoning.newMoons.at(i).startUncertain;
       if (i == first) {
-        months.push_back({start(i), length, 11, false});
+        months.push_back({start(i), length, 11, false, uncertain});
       } else if (leap == i) {
-        months.push_back({start(i), length, months.back().number, true});
-      } else {
         months.push_back(
-            {start(i), length, months.back().number % 12 + 1, false});
+            {start(i), length, months.back().number, true, uncertain});
+      } else {
+        months.push_back({start(i), length, months.back().number % 12 + 1,
+                          false, uncertain});
       }
     }
   }
@@ -159,7 +170,9 @@ std::vector<LunarYear> GroupYears(const std::vector<LunarMonth>& months) {
     if (month.length != 29 && month.length != 30) {
       throw std::runtime_error("a month of neither 29 nor 30 days");
     }
-    open->monthLengths += month.length == 30 ? 'L' : 'S';
+    const char letter = month.length == 30 ? 'L' : 'S';
+    open->monthLengths +=
+        month.startUncertain ? static_cast<char>(letter - 'A' + 'a') : letter;
     if (month.isLeap) open->leapAfter = month.number;
   }
   if (years.size() != kLastReckonedLunarYear - kFirstReckonedYear + 1 ||
@@ -170,6 +183,23 @@ std::vector<LunarYear> GroupYears(const std::vector<LunarMonth>& months) {
 }
 
 }  // namespace
+
+// Two errors could move a new moon across midnight. Meeus's series for the
+// true new moon, truncated as it is, stays within about half a minute of the
+// full lunar theory. And Delta T is observed only up to the present
+// (kLastObservedDeltaTYear); after that the Espenak-Meeus polynomial is a
+// forecast, and forecasts disagree more the further they reach: for 2100
+// they run from about 70 s (today's value held) through 203 s (this
+// polynomial) to 231 s (the long-term parabola -20 + 32 u^2), some 160 s
+// apart after 75 years. So the margin grows by 2 s for every year past the
+// last observed one: 94 s in 2057, 158 s in 2089, 174 s in 2097.
+std::chrono::seconds StartUncertainty(int year) {
+  constexpr int kLastObservedDeltaTYear = 2025;
+  constexpr std::chrono::seconds kSeriesError = 30s;
+  constexpr std::chrono::seconds kDeltaTDriftPerYear = 2s;
+  return kSeriesError +
+         kDeltaTDriftPerYear * std::max(0, year - kLastObservedDeltaTYear);
+}
 
 double SolarTermLongitude(int term) {
   return astro::NormalizeRadians(astro::DegreesToRadians(285.0 + 15.0 * term));
@@ -187,7 +217,7 @@ std::chrono::sys_seconds Utc8Time(double jdTT) {
 Reckoning ReckonCalendar() {
   Reckoning reckoning;
   // From 冬至 1900, which opens the year holding the new year of 1901, to
-  // 冬至 2048, which closes the year holding the new year of 2048.
+  // 冬至 2101, which closes the year holding the new year of 2101.
   reckoning.solarTerms =
       ComputeSolarTerms(kFirstReckonedYear - 1, kLastSolarTermYear);
   reckoning.newMoons = ComputeNewMoons(
@@ -196,12 +226,12 @@ Reckoning ReckonCalendar() {
   reckoning.years = GroupYears(NumberMonths(reckoning));
   for (const SolarTermInstant& term : reckoning.solarTerms) {
     if (term.year < kFirstReckonedYear) continue;
-    if (reckoning.solarTermDays.empty() ||
-        reckoning.solarTermDays.back().year != term.year) {
-      reckoning.solarTermDays.push_back({term.year, {}});
+    if (reckoning.solarTermTimes.empty() ||
+        reckoning.solarTermTimes.back().year != term.year) {
+      reckoning.solarTermTimes.push_back({term.year, {}});
     }
-    reckoning.solarTermDays.back().dayOfMonth[term.term] = static_cast<int>(
-        static_cast<unsigned>(year_month_day{term.dayUtc8}.day()));
+    reckoning.solarTermTimes.back().utc8[static_cast<std::size_t>(term.term)] =
+        Utc8Time(term.jdTT);
   }
   return reckoning;
 }

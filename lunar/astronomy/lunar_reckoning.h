@@ -27,41 +27,55 @@ struct SolarTermInstant {
   int year;  // Gregorian
   int term;  // 0 .. 23
   double jdTT;
-  std::chrono::sys_days dayUtc8;
+  std::chrono::sys_days dayUtc8;  // the day of Utc8Time(jdTT)
 };
 
 struct NewMoonInstant {
   int lunation;  // Meeus's k
   double jdTT;
-  std::chrono::sys_days dayUtc8;     // as computed
+  std::chrono::sys_days dayUtc8;     // the day of Utc8Time(jdTT)
   std::chrono::sys_days monthStart;  // after the historical corrections
+  // Within StartUncertainty() of midnight, UTC+8: the month's first day
+  // hangs on the last seconds of the computation.
+  bool startUncertain;
 };
 
 struct LunarYear {
   int year;  // Gregorian year of its new year's day
   std::chrono::year_month_day newYear;
-  std::string monthLengths;  // 'S' 29 days, 'L' 30 days, leap month included
-  int leapAfter;             // the leap month's number, 0 when none
+  // The months in order, leap month included: 'S' 29 days, 'L' 30 days;
+  // lower case ('s', 'l') for a month whose start is uncertain.
+  std::string monthLengths;
+  int leapAfter;  // the leap month's number, 0 when none
   friend bool operator==(const LunarYear&, const LunarYear&) = default;
 };
 
-struct SolarTermDays {
+struct SolarTermTimes {
   int year;
-  // Day of the month of term k; term k falls in month k / 2 + 1.
-  std::array<int, kSolarTermsPerYear> dayOfMonth;
-  friend bool operator==(const SolarTermDays&, const SolarTermDays&) = default;
+  // The instant of term k in UTC+8, to the second; term k falls in month
+  // k / 2 + 1 of `year`.
+  std::array<std::chrono::sys_seconds, kSolarTermsPerYear> utc8;
+  friend bool operator==(const SolarTermTimes&,
+                         const SolarTermTimes&) = default;
 };
 
 struct Reckoning {
-  std::vector<LunarYear> years;              // 1901 .. 2047
-  std::vector<SolarTermDays> solarTermDays;  // 1901 .. 2048
-  std::vector<SolarTermInstant> solarTerms;  // every instant used
-  std::vector<NewMoonInstant> newMoons;      // every instant used
+  std::vector<LunarYear> years;                // 1901 .. 2100
+  std::vector<SolarTermTimes> solarTermTimes;  // 1901 .. 2101
+  std::vector<SolarTermInstant> solarTerms;    // every instant used
+  std::vector<NewMoonInstant> newMoons;        // every instant used
 };
 
+// Lunar years 1901 .. 2100. The solar terms run a year further, to 2101,
+// because the last months of lunar year 2100 reach into it.
 inline constexpr int kFirstReckonedYear = 1901;
-inline constexpr int kLastReckonedLunarYear = 2047;
-inline constexpr int kLastSolarTermYear = 2048;
+inline constexpr int kLastReckonedLunarYear = 2100;
+inline constexpr int kLastSolarTermYear = 2101;
+
+// How close to midnight (UTC+8) a new moon must fall for the day it gives to
+// be in doubt: the error of the new-moon series plus the uncertainty of
+// Delta T in that year (see lunar_reckoning.cpp).
+std::chrono::seconds StartUncertainty(int year);
 
 // Runs the astronomical core over the whole range (about a second).
 Reckoning ReckonCalendar();

@@ -104,6 +104,19 @@ TEST(DeltaTTest, FollowsObservedValues) {
   EXPECT_THROW(DeltaTSeconds(1899.0), std::out_of_range);
 }
 
+// The pieces of the polynomial meet where one hands over to the next (to
+// within a tenth of a second; the published pieces step 0.05 s at 2005), so
+// no instant jumps at a boundary. The range reaches 2150.
+TEST(DeltaTTest, PiecesJoinAtTheirBoundaries) {
+  for (const double boundary :
+       {1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0}) {
+    EXPECT_NEAR(DeltaTSeconds(boundary - 1e-9), DeltaTSeconds(boundary), 0.1)
+        << boundary;
+  }
+  EXPECT_NO_THROW(DeltaTSeconds(2150.0));
+  EXPECT_THROW(DeltaTSeconds(2150.5), std::out_of_range);
+}
+
 TEST(AngleTest, NormalisesIntoOneTurn) {
   const struct {
     double in, normalized, signedFromZero;

@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -48,19 +49,20 @@ LunarDate NextMonth(const CnCalendar& calendar, const LunarDate& date) {
   return {date.year, date.month + 1, 1, false};
 }
 
+constexpr chr::sys_days kFirstDay{1901y / 2 / 19};  // new year of 1901
+constexpr chr::sys_days kLastDay{2100y / 12 / 31};
+
 // Every served day: the next day is the next lunar day or day 1 of the next
 // month; month lengths agree with LunarMonthDays; every lunar year has 12 or
 // 13 months, at most one leap month, right after its namesake, and begins
 // between 21 January and 20 February.
 TEST(CnCalendarDailyTest, EveryDayFollowsTheDayBefore) {
   const CnCalendar calendar;
-  const chr::sys_days first{1902y / 1 / 1};
-  const chr::sys_days last{2047y / 12 / 31};
-  LunarDate previous = LunarOf(calendar, first);
-  EXPECT_EQ(previous.year, 1901);
-  int monthsInYear = 0;
+  LunarDate previous = LunarOf(calendar, kFirstDay);
+  EXPECT_EQ(previous, (LunarDate{1901, 1, 1, false}));
+  int monthsInYear = 0;  // months begun since month 1 of the year
   int leapMonthsInYear = 0;
-  for (chr::sys_days day = first + chr::days{1}; day <= last; ++day) {
+  for (chr::sys_days day = kFirstDay + chr::days{1}; day <= kLastDay; ++day) {
     const LunarDate date = LunarOf(calendar, day);
     ASSERT_GE(date.day, 1);
     ASSERT_LE(date.day, 30);
@@ -80,11 +82,9 @@ TEST(CnCalendarDailyTest, EveryDayFollowsTheDayBefore) {
         EXPECT_EQ(static_cast<int>(newYear.year()), date.year);
         EXPECT_GE(newYear.month() / newYear.day(), chr::January / 21);
         EXPECT_LE(newYear.month() / newYear.day(), chr::February / 20);
-        if (date.year > 1902) {  // the first whole year seen is 1902
-          EXPECT_TRUE(monthsInYear == 12 + leapMonthsInYear &&
-                      leapMonthsInYear <= 1)
-              << date.year - 1;
-        }
+        EXPECT_TRUE(monthsInYear == 12 + leapMonthsInYear &&
+                    leapMonthsInYear <= 1)
+            << date.year - 1;
         monthsInYear = leapMonthsInYear = 0;
       }
     }
@@ -93,7 +93,34 @@ TEST(CnCalendarDailyTest, EveryDayFollowsTheDayBefore) {
   EXPECT_EQ(previous.year, kLastLunarYear);
 }
 
-// Every lunar month of 1901 .. 2047 has 29 or 30 days, and a year has 353 to
+// Both directions agree on every served day, and LunarToGregorian walks
+// every date of every lunar year 1901 .. 2100 one day at a time, through the
+// months of 2100 that reach into 2101.
+TEST(CnCalendarDailyTest, LunarToGregorianInvertsGregorianToLunar) {
+  const CnCalendar calendar;
+  for (chr::sys_days day = kFirstDay; day <= kLastDay; ++day) {
+    const LunarDate date = LunarOf(calendar, day);
+    ASSERT_EQ(chr::sys_days{calendar.LunarToGregorian(
+                  date.year, date.month, date.day, date.isLeapMonth)},
+              day)
+        << Text(day);
+  }
+  chr::sys_days expected = kFirstDay;
+  for (LunarDate month{kFirstLunarYear, 1, 1, false};
+       month.year <= kLastLunarYear; month = NextMonth(calendar, month)) {
+    const int length =
+        calendar.LunarMonthDays(month.year, month.month, month.isLeapMonth);
+    for (int day = 1; day <= length; ++day) {
+      ASSERT_EQ(chr::sys_days{calendar.LunarToGregorian(
+                    month.year, month.month, day, month.isLeapMonth)},
+                expected)
+          << month.year << "-" << month.month << "-" << day;
+      ++expected;
+    }
+  }
+}
+
+// Every lunar month of 1901 .. 2100 has 29 or 30 days, and a year has 353 to
 // 355 days, or 383 to 385 with a leap month.
 TEST(CnCalendarDailyTest, MonthAndYearLengths) {
   const CnCalendar calendar;
@@ -122,30 +149,45 @@ TEST(CnCalendarDailyTest, MonthAndYearLengths) {
 
 // Notes over every served day: 除夕 exactly on the eve of each new year; each
 // solar term's name at most once a Gregorian year, in order, about 15 days
-// apart, and missing only where 除夕 or the first three days of the year take
-// the day.
+// apart, on the day (UTC+8) of the instant SolarTerms gives, and missing only
+// where 除夕 or the first three days of the year take the day.
 TEST(CnCalendarDailyTest, NotesMarkNewYearsEveAndSolarTerms) {
   const CnCalendar calendar;
+  std::map<chr::sys_days, std::string> termDays;
+  for (int year = kFirstSolarTermYear; year <= kLastSolarTermYear; ++year) {
+    for (const SolarTerm& term : calendar.SolarTerms(year)) {
+      termDays[chr::floor<chr::days>(term.instant + 8h)] = term.name;
+    }
+  }
   std::vector<int> termsSeen;
   std::optional<chr::sys_days> lastTermDay;
-  int year = 1902;
-  const chr::sys_days last{2047y / 12 / 31};
-  for (chr::sys_days day{1902y / 1 / 1}; day <= last; ++day) {
+  int year = 1901;
+  for (chr::sys_days day = kFirstDay; day <= kLastDay; ++day) {
     const LunarDate date = LunarOf(calendar, day);
     const std::string note = calendar.LunarDateNote(date.year, date.month,
                                                     date.day, date.isLeapMonth);
-    const bool isEve =
-        day < last && LunarOf(calendar, day + chr::days{1}).year != date.year;
+    const bool isEve = day < kLastDay &&
+                       LunarOf(calendar, day + chr::days{1}).year != date.year;
     EXPECT_EQ(note == "除夕", isEve) << Text(day);
     if (static_cast<int>(chr::year_month_day{day}.year()) != year) {
-      EXPECT_GE(termsSeen.size(), 22u) << year;
+      if (year > 1901) {  // 1901 is seen from 19 February only
+        EXPECT_GE(termsSeen.size(), 22u) << year;
+      }
       termsSeen.clear();
       ++year;
     }
+    const auto term = termDays.find(day);
+    const bool hidden =
+        isEve || (date.month == 1 && !date.isLeapMonth && date.day <= 3);
+    if (term != termDays.end() && !hidden) {
+      EXPECT_EQ(note, term->second) << Text(day);
+    } else if (!isEve) {
+      EXPECT_EQ(note, "") << Text(day);
+    }
     if (note.empty() || isEve) continue;
-    const auto* term = std::ranges::find(kSolarTermNames, note);
-    ASSERT_NE(term, kSolarTermNames.end()) << note;
-    const int index = static_cast<int>(term - kSolarTermNames.begin());
+    const auto* name = std::ranges::find(kSolarTermNames, note);
+    ASSERT_NE(name, kSolarTermNames.end()) << note;
+    const int index = static_cast<int>(name - kSolarTermNames.begin());
     EXPECT_TRUE(termsSeen.empty() || termsSeen.back() < index) << note;
     termsSeen.push_back(index);
     if (lastTermDay) {
@@ -208,6 +250,63 @@ TEST(CnCalendarGoldenTest, PublishedDates) {
   }
 }
 
+// The new years of 2048 .. 2100 and the leap months among them, as the Hong
+// Kong Observatory's Gregorian-Lunar Calendar Conversion Tables (1901-2100)
+// publish them; every one of the 53 years is here.
+TEST(CnCalendarGoldenTest, NewYearsAndLeapMonths2048To2100) {
+  const struct {
+    int year;
+    chr::year_month_day newYear;
+    int leapAfter;  // 0: none
+  } rows[] = {
+      {2048, 2048y / 2 / 14, 0}, {2049, 2049y / 2 / 2, 0},
+      {2050, 2050y / 1 / 23, 3}, {2051, 2051y / 2 / 11, 0},
+      {2052, 2052y / 2 / 1, 8},  {2053, 2053y / 2 / 19, 0},
+      {2054, 2054y / 2 / 8, 0},  {2055, 2055y / 1 / 28, 6},
+      {2056, 2056y / 2 / 15, 0}, {2057, 2057y / 2 / 4, 0},
+      {2058, 2058y / 1 / 24, 4}, {2059, 2059y / 2 / 12, 0},
+      {2060, 2060y / 2 / 2, 0},  {2061, 2061y / 1 / 21, 3},
+      {2062, 2062y / 2 / 9, 0},  {2063, 2063y / 1 / 29, 7},
+      {2064, 2064y / 2 / 17, 0}, {2065, 2065y / 2 / 5, 0},
+      {2066, 2066y / 1 / 26, 5}, {2067, 2067y / 2 / 14, 0},
+      {2068, 2068y / 2 / 3, 0},  {2069, 2069y / 1 / 23, 4},
+      {2070, 2070y / 2 / 11, 0}, {2071, 2071y / 1 / 31, 8},
+      {2072, 2072y / 2 / 19, 0}, {2073, 2073y / 2 / 7, 0},
+      {2074, 2074y / 1 / 27, 6}, {2075, 2075y / 2 / 15, 0},
+      {2076, 2076y / 2 / 5, 0},  {2077, 2077y / 1 / 24, 4},
+      {2078, 2078y / 2 / 12, 0}, {2079, 2079y / 2 / 2, 0},
+      {2080, 2080y / 1 / 22, 3}, {2081, 2081y / 2 / 9, 0},
+      {2082, 2082y / 1 / 29, 7}, {2083, 2083y / 2 / 17, 0},
+      {2084, 2084y / 2 / 6, 0},  {2085, 2085y / 1 / 26, 5},
+      {2086, 2086y / 2 / 14, 0}, {2087, 2087y / 2 / 3, 0},
+      {2088, 2088y / 1 / 24, 4}, {2089, 2089y / 2 / 10, 0},
+      {2090, 2090y / 1 / 30, 8}, {2091, 2091y / 2 / 18, 0},
+      {2092, 2092y / 2 / 7, 0},  {2093, 2093y / 1 / 27, 6},
+      {2094, 2094y / 2 / 15, 0}, {2095, 2095y / 2 / 5, 0},
+      {2096, 2096y / 1 / 25, 4}, {2097, 2097y / 2 / 12, 0},
+      {2098, 2098y / 2 / 1, 0},  {2099, 2099y / 1 / 21, 2},
+      {2100, 2100y / 2 / 9, 0},
+  };
+  const CnCalendar calendar;
+  for (const auto& row : rows) {
+    EXPECT_EQ(LunarOf(calendar, chr::sys_days{row.newYear}),
+              (LunarDate{row.year, 1, 1, false}))
+        << row.year;
+    EXPECT_EQ(LunarOf(calendar, chr::sys_days{row.newYear} - chr::days{1}).year,
+              row.year - 1);
+    EXPECT_EQ(calendar.LunarToGregorian(row.year, 1, 1, false), row.newYear);
+    for (int month = 1; month <= 12; ++month) {
+      bool hasLeap = true;
+      try {
+        calendar.LunarMonthDays(row.year, month, true);
+      } catch (const std::invalid_argument&) {
+        hasLeap = false;
+      }
+      EXPECT_EQ(hasLeap, month == row.leapAfter) << row.year << " " << month;
+    }
+  }
+}
+
 // Leap months of published calendars, and the months that have none.
 TEST(CnCalendarGoldenTest, LeapMonths) {
   const struct {
@@ -240,6 +339,62 @@ TEST(CnCalendarNamesTest, ZodiacFollowsTheLunarYear) {
   }
 }
 
+TEST(CnCalendarNamesTest, TraditionalScript) {
+  const CnCalendar calendar;
+  const struct {
+    int year;
+    const char *simplified, *traditional;
+  } animals[] = {{2024, "龙", "龍"}, {2026, "马", "馬"}, {2029, "鸡", "雞"},
+                 {2031, "猪", "豬"}, {2033, "牛", "牛"}, {2100, "猴", "猴"}};
+  for (const auto& row : animals) {
+    EXPECT_EQ(calendar.ZodiacAnimal(row.year), row.simplified);
+    EXPECT_EQ(calendar.ZodiacAnimal(row.year, Script::kSimplified),
+              row.simplified);
+    EXPECT_EQ(calendar.ZodiacAnimal(row.year, Script::kTraditional),
+              row.traditional);
+  }
+  // The notes of 2024 on their published days, in both scripts.
+  const struct {
+    chr::year_month_day day;
+    const char *simplified, *traditional;
+  } notes[] = {
+      {2024y / 3 / 5, "惊蛰", "驚蟄"},  {2024y / 4 / 19, "谷雨", "穀雨"},
+      {2024y / 5 / 20, "小满", "小滿"}, {2024y / 6 / 5, "芒种", "芒種"},
+      {2024y / 8 / 22, "处暑", "處暑"}, {2024y / 9 / 7, "白露", "白露"},
+      {2024y / 10 / 8, "寒露", "寒露"}, {2024y / 10 / 23, "霜降", "霜降"},
+      {2024y / 11 / 7, "立冬", "立冬"}, {2024y / 12 / 21, "冬至", "冬至"},
+      {2025y / 1 / 28, "除夕", "除夕"}, {2024y / 3 / 1, "", ""},
+  };
+  for (const auto& row : notes) {
+    const LunarDate d = LunarOf(calendar, chr::sys_days{row.day});
+    EXPECT_EQ(calendar.LunarDateNote(d.year, d.month, d.day, d.isLeapMonth),
+              row.simplified);
+    EXPECT_EQ(calendar.LunarDateNote(d.year, d.month, d.day, d.isLeapMonth,
+                                     Script::kTraditional),
+              row.traditional)
+        << row.simplified;
+  }
+}
+
+// Every term's note in the traditional script, on its day of 2061, a year
+// whose new year hides none of them.
+TEST(CnCalendarNamesTest, EveryTermInTraditionalScript) {
+  constexpr std::array<const char*, 24> kTraditional = {
+      "小寒", "大寒", "立春", "雨水", "驚蟄", "春分", "清明", "穀雨",
+      "立夏", "小滿", "芒種", "夏至", "小暑", "大暑", "立秋", "處暑",
+      "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+  const CnCalendar calendar;
+  const auto terms = calendar.SolarTerms(2061);
+  for (std::size_t k = 0; k < terms.size(); ++k) {
+    const LunarDate d =
+        LunarOf(calendar, chr::floor<chr::days>(terms[k].instant + 8h));
+    EXPECT_EQ(calendar.LunarDateNote(d.year, d.month, d.day, d.isLeapMonth,
+                                     Script::kTraditional),
+              kTraditional[k]);
+    EXPECT_EQ(terms[k].name, kSolarTermNames[k]);
+  }
+}
+
 TEST(CnCalendarNamesTest, SexagenaryCycle) {
   const struct {
     int index;
@@ -252,6 +407,80 @@ TEST(CnCalendarNamesTest, SexagenaryCycle) {
   }
 }
 
+// Equinoxes and solstices as the US Naval Observatory publishes them, in UT
+// to the minute; the tables hold them to the second.
+TEST(CnCalendarSolarTermsTest, MatchPublishedInstants) {
+  const struct {
+    int year;
+    std::size_t term;  // 5 春分, 11 夏至, 17 秋分, 23 冬至
+    chr::sys_days day;
+    int hour, minute;
+  } rows[] = {
+      {2000, 5, 2000y / 3 / 20, 7, 35},    {2000, 11, 2000y / 6 / 21, 1, 48},
+      {2000, 17, 2000y / 9 / 22, 17, 27},  {2000, 23, 2000y / 12 / 21, 13, 37},
+      {2021, 23, 2021y / 12 / 21, 15, 59}, {2024, 5, 2024y / 3 / 20, 3, 6},
+      {2024, 11, 2024y / 6 / 20, 20, 51},  {2024, 17, 2024y / 9 / 22, 12, 44},
+      {2024, 23, 2024y / 12 / 21, 9, 20},
+  };
+  const CnCalendar calendar;
+  for (const auto& row : rows) {
+    const SolarTerm term = calendar.SolarTerms(row.year)[row.term];
+    const chr::sys_seconds published =
+        row.day + chr::hours{row.hour} + chr::minutes{row.minute};
+    EXPECT_LE(chr::abs(term.instant - published), 90s)
+        << row.year << " " << term.name;
+  }
+}
+
+// Every year's terms come in order, 小寒 first, each about 15.2 days after
+// the last (14.7 to 15.8 days, the Sun being fastest in January), term k in
+// month k / 2 + 1 of its year; 冬至 leads to the next year's 小寒.
+TEST(CnCalendarSolarTermsTest, InOrderEveryYear) {
+  const CnCalendar calendar;
+  std::optional<chr::sys_seconds> previous;
+  for (int year = kFirstSolarTermYear; year <= kLastSolarTermYear; ++year) {
+    const auto terms = calendar.SolarTerms(year);
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+      EXPECT_EQ(terms[k].name, kSolarTermNames[k]);
+      const chr::year_month_day day{
+          chr::floor<chr::days>(terms[k].instant + 8h)};
+      EXPECT_EQ(day.year(), chr::year{year});
+      EXPECT_EQ(static_cast<unsigned>(day.month()), k / 2 + 1) << year;
+      if (previous) {
+        const auto gap = terms[k].instant - *previous;
+        EXPECT_GT(gap, 14 * 24h + 16h) << year << " " << terms[k].name;
+        EXPECT_LT(gap, 15 * 24h + 20h) << year << " " << terms[k].name;
+      }
+      previous = terms[k].instant;
+    }
+  }
+}
+
+// The months whose first day hangs on a new moon within a minute or two of
+// midnight are the three that the Hong Kong Observatory's conversion tables
+// warn may be a day out: the new moons of 28 September 2057, 4 September 2089
+// and 7 August 2097 (UTC+8). Each begins on the day warned of or the next.
+TEST(CnCalendarUncertainTest, OnlyThePublishedThreeMonths) {
+  const CnCalendar calendar;
+  std::vector<chr::sys_days> uncertain;
+  for (LunarDate month{kFirstLunarYear, 1, 1, false};
+       month.year <= kLastLunarYear; month = NextMonth(calendar, month)) {
+    if (calendar.MonthStartUncertain(month.year, month.month,
+                                     month.isLeapMonth)) {
+      uncertain.push_back(chr::sys_days{calendar.LunarToGregorian(
+          month.year, month.month, 1, month.isLeapMonth)});
+    }
+  }
+  const chr::sys_days warned[] = {2057y / 9 / 28, 2089y / 9 / 4, 2097y / 8 / 7};
+  ASSERT_EQ(uncertain.size(), std::size(warned));
+  for (std::size_t i = 0; i < uncertain.size(); ++i) {
+    EXPECT_TRUE(uncertain[i] == warned[i] ||
+                uncertain[i] == warned[i] + chr::days{1})
+        << Text(uncertain[i]);
+  }
+  EXPECT_FALSE(calendar.MonthStartUncertain(2018, 10, false));  // 00:02
+}
+
 // Each rejected argument throws, naming the argument in the message.
 TEST(CnCalendarErrorsTest, RejectsArgumentsOutsideTheRange) {
   const CnCalendar c;
@@ -260,8 +489,10 @@ TEST(CnCalendarErrorsTest, RejectsArgumentsOutsideTheRange) {
     bool outOfRange;  // else std::invalid_argument
     const char* named;
   } rows[] = {
-      {[&] { c.GregorianToLunar(1901, 12, 31); }, true, "year 1901"},
-      {[&] { c.GregorianToLunar(2048, 1, 1); }, true, "year 2048"},
+      {[&] { c.GregorianToLunar(1901, 2, 18); }, true, "date 1901-02-18"},
+      {[&] { c.GregorianToLunar(1901, 1, 1); }, true, "date 1901-01-01"},
+      {[&] { c.GregorianToLunar(1900, 12, 31); }, true, "year 1900"},
+      {[&] { c.GregorianToLunar(2101, 1, 1); }, true, "year 2101"},
       {[&] { c.GregorianToLunar(2024, 13, 1); }, true, "month 13"},
       {[&] { c.GregorianToLunar(2024, 0, 1); }, true, "month 0"},
       {[&] { c.GregorianToLunar(2023, 2, 29); }, true, "day 29"},
@@ -271,8 +502,23 @@ TEST(CnCalendarErrorsTest, RejectsArgumentsOutsideTheRange) {
       {[&] { c.LunarMonthDays(2024, 5, true); }, false, "isLeapMonth"},
       {[&] { c.LunarDateNote(2024, 12, 30, false); }, true, "day 30"},
       {[&] { c.LunarDateNote(2023, 3, 1, true); }, false, "isLeapMonth"},
-      {[&] { c.LunarDateNote(2048, 1, 1, false); }, true, "year 2048"},
+      {[&] { c.LunarDateNote(2101, 1, 1, false); }, true, "year 2101"},
+      {[&] { c.LunarMonthDays(2101, 1, false); }, true, "year 2101"},
       {[&] { c.ZodiacAnimal(1900); }, true, "year 1900"},
+      {[&] { c.ZodiacAnimal(2101, Script::kTraditional); }, true, "year 2101"},
+      {[&] { c.LunarToGregorian(1900, 12, 1, false); }, true, "year 1900"},
+      {[&] { c.LunarToGregorian(2101, 1, 1, false); }, true, "year 2101"},
+      {[&] { c.LunarToGregorian(2024, 0, 1, false); }, true, "month 0"},
+      {[&] { c.LunarToGregorian(2024, 13, 1, false); }, true, "month 13"},
+      {[&] { c.LunarToGregorian(2024, 1, 0, false); }, true, "day 0"},
+      {[&] { c.LunarToGregorian(2024, 12, 30, false); }, true, "day 30"},
+      {[&] { c.LunarToGregorian(2023, 2, 30, true); }, true, "day 30"},
+      {[&] { c.LunarToGregorian(2024, 5, 1, true); }, false, "isLeapMonth"},
+      {[&] { c.LunarToGregorian(2099, 3, 1, true); }, false, "isLeapMonth"},
+      {[&] { c.SolarTerms(1900); }, true, "gregorianYear 1900"},
+      {[&] { c.SolarTerms(2101); }, true, "gregorianYear 2101"},
+      {[&] { c.MonthStartUncertain(2057, 13, false); }, true, "month 13"},
+      {[&] { c.MonthStartUncertain(2057, 9, true); }, false, "isLeapMonth"},
       {[&] { c.SexagenaryName(0); }, true, "index 0"},
       {[&] { c.SexagenaryName(61); }, true, "index 61"},
   };

@@ -34,14 +34,21 @@ TEST(LunarTablesTest, EveryLunarYearRowMatchesTheComputation) {
   }
 }
 
+// Every instant to the second, decoded from the table's day'hh'mm'ss form.
 TEST(LunarTablesTest, EverySolarTermRowMatchesTheComputation) {
-  const auto& terms = Computed().solarTermDays;
+  const auto& terms = Computed().solarTermTimes;
   ASSERT_EQ(terms.size(), lunar_tables::kSolarTerms.size());
   for (std::size_t i = 0; i < terms.size(); ++i) {
     const auto& row = lunar_tables::kSolarTerms[i];
     EXPECT_EQ(row.year, terms[i].year);
-    for (std::size_t k = 0; k < row.day.size(); ++k) {
-      EXPECT_EQ(row.day[k], terms[i].dayOfMonth[k])
+    for (std::size_t k = 0; k < row.dayTime.size(); ++k) {
+      const auto time = lunar_tables::DecodeTermTime(row.dayTime[k]);
+      const chr::sys_days day{chr::year{row.year} /
+                              chr::month{static_cast<unsigned>(k / 2 + 1)} /
+                              chr::day{static_cast<unsigned>(time.day)}};
+      EXPECT_EQ(day + chr::hours{time.hours} + chr::minutes{time.minutes} +
+                    chr::seconds{time.seconds},
+                terms[i].utc8[k])
           << row.year << " term " << k;
     }
   }

@@ -1,4 +1,4 @@
-// GregorianToLunar over every served day, 1902-01-01 .. 2047-12-31.
+// GregorianToLunar over every served day, 1901-02-19 .. 2100-12-31.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -16,9 +16,8 @@ struct Day {
 
 std::vector<Day> EveryServedDay() {
   std::vector<Day> days;
-  for (chr::sys_days d{chr::year{quillet::kFirstGregorianYear} / 1 / 1};
-       d <= chr::sys_days{chr::year{quillet::kLastGregorianYear} / 12 / 31};
-       ++d) {
+  for (chr::sys_days d{quillet::kFirstServedDay};
+       d <= chr::sys_days{quillet::kLastServedDay}; ++d) {
     const chr::year_month_day date{d};
     days.push_back({static_cast<int>(date.year()),
                     static_cast<int>(static_cast<unsigned>(date.month())),

@@ -241,9 +241,7 @@ std::string CnCalendar::LunarDateNote(int year, int month, int day,
   if (month == 1 && !isLeapMonth && day <= kSpringFestivalDays) return {};
   const std::optional<std::size_t> term = SolarTermOn(date);
   if (!term) return {};
-  return std::string{script == Script::kTraditional
-                         ? kSolarTermNamesTraditional[*term]
-                         : kSolarTermNames[*term]};
+  return SolarTermName(static_cast<int>(*term), script);
 }
 
 // Zodiac animals and stem-branch names follow the lunar year, which begins
@@ -274,6 +272,14 @@ std::array<SolarTerm, 24> CnCalendar::SolarTerms(int gregorianYear) const {
                 utc8 - kChinaStandardTimeOffset};
   }
   return terms;
+}
+
+std::string CnCalendar::SolarTermName(int term, Script script) const {
+  CheckRange("SolarTermName", "term", term, 0, 23);
+  const auto k = static_cast<std::size_t>(term);
+  return std::string{script == Script::kTraditional
+                         ? kSolarTermNamesTraditional[k]
+                         : kSolarTermNames[k]};
 }
 
 bool CnCalendar::MonthStartUncertain(int year, int month,

@@ -63,6 +63,9 @@ class CnCalendar {
   std::string SexagenaryName(int index) const;
   // The 24 solar terms of a Gregorian year in order, 小寒 first.
   std::array<SolarTerm, 24> SolarTerms(int gregorianYear) const;
+  // The name of solar term 0..23 in SolarTerms' order (0 小寒, 23 冬至).
+  std::string SolarTermName(int term,
+                            Script script = Script::kSimplified) const;
   // Whether the month's first day hangs on a new moon so near midnight
   // (UTC+8) that the uncertainty of the computation, mostly that of the
   // Earth's rotation decades ahead, could move it to the other day: within

@@ -392,6 +392,10 @@ TEST(CnCalendarNamesTest, EveryTermInTraditionalScript) {
                                      Script::kTraditional),
               kTraditional[k]);
     EXPECT_EQ(terms[k].name, kSolarTermNames[k]);
+    const int term = static_cast<int>(k);
+    EXPECT_EQ(calendar.SolarTermName(term, Script::kTraditional),
+              kTraditional[k]);
+    EXPECT_EQ(calendar.SolarTermName(term), kSolarTermNames[k]);
   }
 }
 
@@ -517,6 +521,8 @@ TEST(CnCalendarErrorsTest, RejectsArgumentsOutsideTheRange) {
       {[&] { c.LunarToGregorian(2099, 3, 1, true); }, false, "isLeapMonth"},
       {[&] { c.SolarTerms(1900); }, true, "gregorianYear 1900"},
       {[&] { c.SolarTerms(2101); }, true, "gregorianYear 2101"},
+      {[&] { c.SolarTermName(-1); }, true, "term -1"},
+      {[&] { c.SolarTermName(24, Script::kTraditional); }, true, "term 24"},
       {[&] { c.MonthStartUncertain(2057, 13, false); }, true, "month 13"},
       {[&] { c.MonthStartUncertain(2057, 9, true); }, false, "isLeapMonth"},
       {[&] { c.SexagenaryName(0); }, true, "index 0"},

@@ -1,0 +1,357 @@
+// quillet-lunar: the lunar calendar component on the command line.
+//
+//   quillet-lunar [--traditional] YYYY-MM-DD
+//   quillet-lunar [--traditional] --tsv FROM TO
+//   quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
+//   quillet-lunar [--traditional] --terms YEAR
+//   quillet-lunar --help
+//
+// Output goes to standard output only once all of it is known, so a run that
+// fails prints nothing there: just one line on standard error, and exit 2.
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lunar/cn_calendar.h"
+
+namespace {
+
+namespace chr = std::chrono;
+using quillet::CnCalendar;
+using quillet::LunarDate;
+using quillet::Script;
+
+constexpr std::string_view kUsage =
+    R"(usage:
+  quillet-lunar [--traditional] YYYY-MM-DD
+      the day's lunar date in one line: the Gregorian date, the lunar year's
+      stem-branch name, the lunar month and day, and the day's note (a solar
+      term or 除夕) when it has one, e.g. 2024-03-01 甲辰年 正月廿一
+  quillet-lunar [--traditional] --tsv FROM TO
+      every day FROM..TO (YYYY-MM-DD, inclusive) as tab-separated rows:
+      gregorian, lunar_year, lunar_month, is_leap (0 or 1), lunar_day, note
+  quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
+      the Gregorian date (YYYY-MM-DD) of a lunar date; --leap for the leap
+      month that follows month MONTH
+  quillet-lunar [--traditional] --terms YEAR
+      the 24 solar terms of a Gregorian year, 小寒 first: the day, the name and
+      the instant, all in China Standard Time (UTC+8)
+  quillet-lunar --help
+      this text
+
+Days 1901-02-19 .. 2100-12-31, lunar years 1901 .. 2100 and solar terms of
+1901 .. 2100 are served; days are reckoned in UTC+8. --traditional writes
+the names in the traditional script (龍, 臘月, 驚蟄). Bad or out-of-range input
+prints one line on standard error and exits with status 2.
+)";
+
+// A failed run: the one line for standard error.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string Text(chr::year_month_day date) {
+  char text[16];
+  std::snprintf(
+      text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
+}
+
+std::string Text(chr::sys_seconds time) {
+  const auto day = chr::floor<chr::days>(time);
+  const chr::hh_mm_ss clock{time - day};
+  char text[16];
+  std::snprintf(text, sizeof text, " %02d:%02d:%02d",
+                static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()),
+                static_cast<int>(clock.seconds().count()));
+  return Text(chr::year_month_day{day}) + text;
+}
+
+const std::string kServedRange =
+    Text(quillet::kFirstServedDay) + ".." + Text(quillet::kLastServedDay);
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// YYYY-MM-DD, a real day within the served range.
+chr::year_month_day ParseDate(std::string_view what, std::string_view text) {
+  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+                      IsDigit(text[0]) && IsDigit(text[1]) &&
+                      IsDigit(text[2]) && IsDigit(text[3]) &&
+                      IsDigit(text[5]) && IsDigit(text[6]) &&
+                      IsDigit(text[8]) && IsDigit(text[9]);
+  if (!shaped) {
+    throw UsageError("bad " + std::string{what} + " '" + std::string{text} +
+                     "': expected YYYY-MM-DD");
+  }
+  const auto number = [&](std::size_t at, std::size_t length) {
+    int value = 0;
+    for (std::size_t i = at; i < at + length; ++i) {
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const chr::year_month_day date{
+      chr::year{number(0, 4)}, chr::month{static_cast<unsigned>(number(5, 2))},
+      chr::day{static_cast<unsigned>(number(8, 2))}};
+  if (!date.ok()) {
+    throw UsageError("bad " + std::string{what} + " '" + std::string{text} +
+                     "': no such day");
+  }
+  if (date < quillet::kFirstServedDay || date > quillet::kLastServedDay) {
+    throw UsageError(std::string{what} + " " + std::string{text} +
+                     " is outside the range served, " + kServedRange);
+  }
+  return date;
+}
+
+int ParseNumber(std::string_view what, std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc{} || stop != end) {
+    throw UsageError("bad " + std::string{what} + " '" + std::string{text} +
+                     "': expected a whole number");
+  }
+  return value;
+}
+
+void CheckRange(std::string_view what, int value, int low, int high) {
+  if (value < low || value > high) {
+    throw UsageError(std::string{what} + " " + std::to_string(value) +
+                     " is outside " + std::to_string(low) + ".." +
+                     std::to_string(high));
+  }
+}
+
+// The names a person reads: months 正月 .. 腊月 (冬月 the 11th), days 初一 ..
+// 三十.
+constexpr std::array<std::string_view, 10> kNumerals = {
+    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+
+std::string MonthName(int month, bool isLeap, Script script) {
+  const bool traditional = script == Script::kTraditional;
+  std::string name{isLeap ? (traditional ? "閏" : "闰") : ""};
+  if (month == 1) {
+    name += "正";
+  } else if (month == 11) {
+    name += "冬";
+  } else if (month == 12) {
+    name += traditional ? "臘" : "腊";
+  } else {
+    name += kNumerals[static_cast<std::size_t>(month - 1)];
+  }
+  return name + "月";
+}
+
+std::string DayName(int day) {
+  const auto numeral = [](int k) {
+    return std::string{kNumerals[static_cast<std::size_t>(k - 1)]};
+  };
+  if (day <= 10) return "初" + numeral(day);
+  if (day < 20) return "十" + numeral(day - 10);
+  if (day == 20) return "二十";
+  if (day < 30) return "廿" + numeral(day - 20);
+  return "三十";
+}
+
+// The stem-branch name of a lunar year: 4 CE, and so 1984, began a cycle
+// (甲子).
+std::string YearName(const CnCalendar& calendar, int year) {
+  return calendar.SexagenaryName((year - 4) % 60 + 1) + "年";
+}
+
+LunarDate LunarOf(const CnCalendar& calendar, chr::year_month_day date) {
+  return calendar.GregorianToLunar(static_cast<int>(date.year()),
+                                   static_cast<int>(unsigned{date.month()}),
+                                   static_cast<int>(unsigned{date.day()}));
+}
+
+std::string Note(const CnCalendar& calendar, const LunarDate& lunar,
+                 Script script) {
+  return calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
+                                lunar.isLeapMonth, script);
+}
+
+std::string PersonLine(const CnCalendar& calendar, chr::year_month_day date,
+                       Script script) {
+  const LunarDate lunar = LunarOf(calendar, date);
+  std::string line = Text(date) + " " + YearName(calendar, lunar.year) + " " +
+                     MonthName(lunar.month, lunar.isLeapMonth, script) +
+                     DayName(lunar.day);
+  const std::string note = Note(calendar, lunar, script);
+  if (!note.empty()) line += " " + note;
+  return line + "\n";
+}
+
+std::string DayRows(const CnCalendar& calendar, chr::year_month_day from,
+                    chr::year_month_day to, Script script) {
+  if (from > to) {
+    throw UsageError("FROM " + Text(from) + " is after TO " + Text(to));
+  }
+  std::string rows =
+      "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\n";
+  for (chr::sys_days day{from}; day <= chr::sys_days{to}; ++day) {
+    const LunarDate lunar = LunarOf(calendar, chr::year_month_day{day});
+    rows += Text(chr::year_month_day{day}) + "\t" + std::to_string(lunar.year) +
+            "\t" + std::to_string(lunar.month) + "\t" +
+            (lunar.isLeapMonth ? "1" : "0") + "\t" + std::to_string(lunar.day) +
+            "\t" + Note(calendar, lunar, script) + "\n";
+  }
+  return rows;
+}
+
+std::string GregorianOf(const CnCalendar& calendar, int year, int month,
+                        int day, bool isLeap) {
+  CheckRange("lunar year", year, quillet::kFirstLunarYear,
+             quillet::kLastLunarYear);
+  CheckRange("month", month, 1, 12);
+  int length = 0;
+  try {
+    length = calendar.LunarMonthDays(year, month, isLeap);
+  } catch (const std::invalid_argument&) {
+    throw UsageError("lunar year " + std::to_string(year) +
+                     " has no leap month " + std::to_string(month));
+  }
+  if (day < 1 || day > length) {
+    throw UsageError(
+        "day " + std::to_string(day) + " is outside 1.." +
+        std::to_string(length) + " for " + (isLeap ? "leap month " : "month ") +
+        std::to_string(month) + " of lunar year " + std::to_string(year));
+  }
+  return Text(calendar.LunarToGregorian(year, month, day, isLeap)) + "\n";
+}
+
+std::string TermRows(const CnCalendar& calendar, int year, Script script) {
+  CheckRange("year", year, quillet::kFirstSolarTermYear,
+             quillet::kLastSolarTermYear);
+  std::string rows = "date\tname\tinstant_utc8\n";
+  int k = 0;
+  for (const quillet::SolarTerm& term : calendar.SolarTerms(year)) {
+    const chr::sys_seconds utc8 = term.instant + chr::hours{8};
+    const auto day = chr::floor<chr::days>(utc8);
+    rows += Text(chr::year_month_day{day}) + "\t" +
+            calendar.SolarTermName(k++, script) + "\t" + Text(utc8) + "\n";
+  }
+  return rows;
+}
+
+enum class Mode { kPerson, kTsv, kToGregorian, kTerms };
+
+struct Arguments {
+  bool help = false;
+  bool traditional = false;
+  bool leap = false;
+  std::optional<Mode> mode;
+  std::string modeFlag;
+  std::vector<std::string_view> positional;
+};
+
+Arguments Parse(int argc, char** argv) {
+  Arguments args;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    std::optional<Mode> mode;
+    if (arg == "--help") {
+      args.help = true;
+    } else if (arg == "--traditional") {
+      args.traditional = true;
+    } else if (arg == "--leap") {
+      args.leap = true;
+    } else if (arg == "--tsv") {
+      mode = Mode::kTsv;
+    } else if (arg == "--to-gregorian") {
+      mode = Mode::kToGregorian;
+    } else if (arg == "--terms") {
+      mode = Mode::kTerms;
+    } else if (arg.size() > 1 && arg[0] == '-' && !IsDigit(arg[1])) {
+      throw UsageError("unknown option '" + std::string{arg} +
+                       "' (see quillet-lunar --help)");
+    } else {
+      args.positional.push_back(arg);
+    }
+    if (mode) {
+      if (args.mode) {
+        throw UsageError("choose one of --tsv, --to-gregorian and --terms");
+      }
+      args.mode = mode;
+      args.modeFlag = arg;
+    }
+  }
+  return args;
+}
+
+void ExpectArguments(const Arguments& args, std::size_t count,
+                     std::string_view what) {
+  if (args.positional.size() < count) {
+    throw UsageError((args.modeFlag.empty()
+                          ? std::string{"missing arguments: expected "}
+                          : args.modeFlag + " needs ") +
+                     std::string{what} + " (see quillet-lunar --help)");
+  }
+  if (args.positional.size() > count) {
+    throw UsageError("unexpected argument '" +
+                     std::string{args.positional[count]} + "'");
+  }
+}
+
+std::string Run(const Arguments& args) {
+  const CnCalendar calendar;
+  const Script script =
+      args.traditional ? Script::kTraditional : Script::kSimplified;
+  const Mode mode = args.mode.value_or(Mode::kPerson);
+  if (args.leap && mode != Mode::kToGregorian) {
+    throw UsageError("--leap goes only with --to-gregorian");
+  }
+  switch (mode) {
+    case Mode::kPerson:
+      ExpectArguments(args, 1, "a date YYYY-MM-DD");
+      return PersonLine(calendar, ParseDate("date", args.positional[0]),
+                        script);
+    case Mode::kTsv:
+      ExpectArguments(args, 2, "FROM and TO (YYYY-MM-DD)");
+      return DayRows(calendar, ParseDate("FROM", args.positional[0]),
+                     ParseDate("TO", args.positional[1]), script);
+    case Mode::kToGregorian:
+      if (args.traditional) {
+        throw UsageError("--traditional does not go with --to-gregorian");
+      }
+      ExpectArguments(args, 3, "YEAR MONTH DAY");
+      return GregorianOf(calendar, ParseNumber("year", args.positional[0]),
+                         ParseNumber("month", args.positional[1]),
+                         ParseNumber("day", args.positional[2]), args.leap);
+    case Mode::kTerms:
+      ExpectArguments(args, 1, "YEAR");
+      return TermRows(calendar, ParseNumber("year", args.positional[0]),
+                      script);
+  }
+  return {};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    const Arguments args = Parse(argc, argv);
+    if (args.help) {
+      std::cout << kUsage;
+      return 0;
+    }
+    std::cout << Run(args);
+    return 0;
+  } catch (const UsageError& e) {
+    std::cerr << "quillet-lunar: " << e.what() << "\n";
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "quillet-lunar: " << e.what() << "\n";
+    return 2;
+  }
+}

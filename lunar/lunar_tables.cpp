@@ -4,6 +4,14 @@
 
 namespace quillet::lunar_tables {
 
+// Months whose first day is uncertain: the new moon falls within
+// reckoning::StartUncertainty of midnight, UTC+8 (30 s, plus 2 s for every year
+// after 2025, for the forecast Delta T). Each begins, like every month, on the
+// day of its computed new moon:
+//   2057 month 9: new moon 2057-09-28 23:59:58, begins 2057-09-28 (margin 94 s)
+//   2089 month 8: new moon 2089-09-04 23:57:36, begins 2089-09-04 (margin 158 s)
+//   2097 month 7: new moon 2097-08-07 23:59:40, begins 2097-08-07 (margin 174 s)
+
 // {lunar year, new year's day, month lengths (S 29, L 30; lower case: the month's
 // first day is uncertain), leap month follows}
 const std::array<LunarYearRow, kLunarYearCount> kLunarYears = {{

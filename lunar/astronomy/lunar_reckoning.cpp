@@ -192,7 +192,10 @@ std::vector<LunarYear> GroupYears(const std::vector<LunarMonth>& months) {
 // they run from about 70 s (today's value held) through 203 s (this
 // polynomial) to 231 s (the long-term parabola -20 + 32 u^2), some 160 s
 // apart after 75 years. So the margin grows by 2 s for every year past the
-// last observed one: 94 s in 2057, 158 s in 2089, 174 s in 2097.
+// last observed one: 94 s in 2057, 158 s in 2089, 174 s in 2097. Three new
+// moons of the range fall that close: 2057-09-28 23:59:58, 2089-09-04
+// 23:57:36 and 2097-08-07 23:59:40 (UTC+8). Their months begin, like every
+// month, on the day of the computed instant; the tables mark them uncertain.
 std::chrono::seconds StartUncertainty(int year) {
   constexpr int kLastObservedDeltaTYear = 2025;
   constexpr std::chrono::seconds kSeriesError = 30s;

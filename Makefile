@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all setup build run test test-sanitize coverage bench fuzz screenshot tables \
-        install package format clean
+        install package format clean mutants
 
 all: build
 
@@ -61,6 +61,11 @@ screenshot: build
 tables: build
 	./build/release/tools/lunar_tablegen --tables lunar/lunar_tables.cpp \
 	  --instants tools/lunar_instants.tsv
+
+# Plants each fault of scripts/mutants.tsv in a scratch copy and runs the
+# suite against it: every fault should be caught. FAULTS="a b" picks some.
+mutants: build
+	bash scripts/mutants.sh $(FAULTS)
 
 install: build
 	cmake --install build/release

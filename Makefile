@@ -65,6 +65,7 @@ tables: build
 # Plants each fault of scripts/mutants.tsv in a scratch copy and runs the
 # suite against it: every fault should be caught. FAULTS="a b" picks some.
 mutants: build
+	@bash scripts/install-deps.sh --mutants
 	bash scripts/mutants.sh $(FAULTS)
 
 install: build

@@ -19,6 +19,10 @@ fi
 if [ "${1:-}" = "--coverage" ]; then
   packages+=(gcovr)
 fi
+# `make mutants` reads its list of faults with python3.
+if [ "${1:-}" = "--mutants" ]; then
+  packages+=(python3)
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   if command -v cmake >/dev/null && command -v qmake6 >/dev/null; then

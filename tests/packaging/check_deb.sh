@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the .deb with cpack, unpacks it and checks its files and fields.
+# Builds the .debs with cpack, unpacks them and checks their files and fields.
 # Usage: check_deb.sh <cpack> <build dir> <scratch dir> <version>
 set -uo pipefail
 # shellcheck source=tests/packaging/common.sh
@@ -16,40 +16,68 @@ if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$out" \
   finish
 fi
 
-debs=("$out"/quillet_*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-  fail "expected one quillet_*.deb in $out, found: $(ls "$out")"
+arch=$(dpkg --print-architecture)
+built=$(cd "$out" && ls -- *.deb 2>/dev/null | sort)
+wanted=$(printf '%s\n' "libquillet-lunar-dev_${version}_$arch.deb" \
+  "quillet_${version}_$arch.deb")
+if [ "$built" != "$wanted" ]; then
+  fail "expected the packages" $wanted "in $out, found:" $built
   finish
 fi
-deb=${debs[0]}
-echo "Built $deb"
 
-field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = quillet ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = "$version" ] ||
-  fail "Version is '$(field Version)', expected '$version'"
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
-[ -n "$(field Section)" ] || fail "no Section"
-# A summary line, then a long description that does not repeat it.
-summary=$(field Description | sed -n 1p)
-long=$(field Description | sed -n '2,$p')
-[ -n "$summary" ] || fail "no Description summary"
-[ -n "$long" ] || fail "no long Description"
-[ "$(sed -n 1p <<<"$long" | sed 's/^ *//')" != "$summary" ] ||
-  fail "the long Description repeats the summary"
+# check_package <package> <section>: the fields every package has, then its
+# files.
+check_package() {
+  local package=$1 section=$2
+  local deb=$out/${package}_${version}_$arch.deb
+  echo "Checking $deb"
+  field() { dpkg-deb -f "$deb" "$1"; }
+  [ "$(field Package)" = "$package" ] || fail "$package: Package is '$(field Package)'"
+  [ "$(field Source)" = quillet ] || fail "$package: Source is '$(field Source)'"
+  [ "$(field Version)" = "$version" ] ||
+    fail "$package: Version is '$(field Version)', expected '$version'"
+  [ "$(field Architecture)" = "$arch" ] ||
+    fail "$package: Architecture is '$(field Architecture)', expected '$arch'"
+  [ "$(field Section)" = "$section" ] ||
+    fail "$package: Section is '$(field Section)', expected '$section'"
+  [ -n "$(field Maintainer)" ] || fail "$package: no Maintainer"
+  # A summary line, then a long description that does not repeat it.
+  local summary long
+  summary=$(field Description | sed -n 1p)
+  long=$(field Description | sed -n '2,$p')
+  [ -n "$summary" ] || fail "$package: no Description summary"
+  [ -n "$long" ] || fail "$package: no long Description"
+  [ "$(sed -n 1p <<<"$long" | sed 's/^ *//')" != "$summary" ] ||
+    fail "$package: the long Description repeats the summary"
 
-depends=$(field Depends)
-echo "Depends: $depends"
-for pkg in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins \
-           fonts-arphic-uming fonts-liberation2 libc6 libstdc++6; do
-  # A package name stands alone, or is followed by a version or a comma.
-  grep -Eq "(^|, )$(printf '%s' "$pkg" | sed 's/[+.]/\\&/g')( \(|,|$)" \
-    <<<"$depends" || fail "Depends does not name $pkg"
-done
-# dpkg-shlibdeps adds the libraries; a name given by hand too shows up twice.
-twice=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | sort | uniq -d)
-[ -z "$twice" ] || fail "Depends names these more than once:" "${twice//$'\n'/ }"
+  # dpkg-shlibdeps adds the libraries; a name given by hand too shows up twice.
+  local twice
+  twice=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort | uniq -d)
+  [ -z "$twice" ] || fail "$package: Depends names these more than once:" $twice
 
-dpkg-deb -x "$deb" "$out/root" || fail "dpkg-deb -x failed"
-check_installed_tree "$out/root"
+  dpkg-deb -x "$deb" "$out/$package" || fail "dpkg-deb -x $deb failed"
+  check_installed_tree "$out/$package" "$package"
+}
+
+# depends_on <package> <dependency>...: Depends names each dependency.
+depends_on() {
+  local deb=$out/${1}_${version}_$arch.deb pkg depends
+  depends=$(dpkg-deb -f "$deb" Depends)
+  echo "$1: Depends: $depends"
+  shift
+  for pkg in "$@"; do
+    # A package name stands alone, or is followed by a version or a comma.
+    grep -Eq "(^|, )$(printf '%s' "$pkg" | sed 's/[+.]/\\&/g')( \(|,|$)" \
+      <<<"$depends" || fail "Depends does not name $pkg"
+  done
+}
+
+check_package quillet utils
+depends_on quillet libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins \
+  fonts-arphic-uming fonts-liberation2 libc6 libstdc++6
+check_package libquillet-lunar-dev libdevel
+# Its only program is the command line: dpkg-shlibdeps names what it links.
+if [ "$QUILLET_LUNAR_TOOL" = 1 ]; then
+  depends_on libquillet-lunar-dev libc6
+fi
 finish

@@ -32,34 +32,65 @@ png_size() {
                     (($5 * 256 + $6) * 256 + $7) * 256 + $8 }'
 }
 
-# Checks the files that an installation puts under <root>/usr, and that it
-# puts nothing else there.
+# The files a package puts under /usr, one a line. What a build installs
+# depends on it, and the tests are told in the environment:
+#   QUILLET_LIBDIR         the library folder under /usr (lib, lib/<multiarch>)
+#   QUILLET_EXPORT_CONFIG  the build type in the name of the CMake package's
+#                          target file (release, noconfig, ...)
+#   QUILLET_LUNAR_TOOL     1 if the command line quillet-lunar is built
+package_files() { # package_files quillet|libquillet-lunar-dev
+  case $1 in
+    quillet)
+      printf '%s\n' \
+        bin/quillet \
+        share/applications/quillet.desktop \
+        share/icons/hicolor/16x16/apps/quillet.png \
+        share/icons/hicolor/32x32/apps/quillet.png \
+        share/icons/hicolor/48x48/apps/quillet.png \
+        share/icons/hicolor/scalable/apps/quillet.svg \
+        share/metainfo/org.example.quillet.metainfo.xml
+      ;;
+    libquillet-lunar-dev)
+      local lib=${QUILLET_LIBDIR:?} cmake=${QUILLET_LIBDIR}/cmake/QuilletLunar
+      printf '%s\n' \
+        include/quillet/lunar/cn_calendar.h \
+        "$lib/libquillet-lunar.a" \
+        "$lib/pkgconfig/quillet-lunar.pc" \
+        "$cmake/QuilletLunarConfig.cmake" \
+        "$cmake/QuilletLunarConfigVersion.cmake" \
+        "$cmake/QuilletLunarTargets.cmake" \
+        "$cmake/QuilletLunarTargets-${QUILLET_EXPORT_CONFIG:?}.cmake"
+      if [ "${QUILLET_LUNAR_TOOL:?}" = 1 ]; then
+        printf '%s\n' bin/quillet-lunar
+      fi
+      ;;
+    *) echo "package_files: no package '$1'" >&2; return 1 ;;
+  esac
+}
+
+# Checks the files that an installation of <package>s (both when none is
+# named) puts under <root>/usr, and that it puts nothing else there.
 check_installed_tree() {
-  local usr=$1/usr
-  local expected=(
-    bin/quillet
-    share/applications/quillet.desktop
-    share/icons/hicolor/16x16/apps/quillet.png
-    share/icons/hicolor/32x32/apps/quillet.png
-    share/icons/hicolor/48x48/apps/quillet.png
-    share/icons/hicolor/scalable/apps/quillet.svg
-    share/metainfo/org.example.quillet.metainfo.xml
-  )
-  local actual
+  local root=$1
+  shift
+  local packages=("$@")
+  [ ${#packages[@]} -ne 0 ] || packages=(quillet libquillet-lunar-dev)
+  local usr=$root/usr
+  local actual wanted package
   actual=$(cd "$usr" 2>/dev/null && find . -type f -o -type l | sed 's|^\./||' | sort)
-  local wanted
-  wanted=$(printf '%s\n' "${expected[@]}" | sort)
+  wanted=$(for package in "${packages[@]}"; do package_files "$package"; done | sort)
   if [ "$actual" != "$wanted" ]; then
     fail "files under $usr differ from the expected list:"
     diff <(echo "$wanted") <(echo "$actual") | sed 's/^/  /' >&2
   fi
 
-  local bin=$usr/bin/quillet
-  if [ -f "$bin" ]; then
+  local bin
+  for bin in "$usr"/bin/*; do
+    [ -f "$bin" ] || continue
     [ -x "$bin" ] || fail "$bin is not executable"
     [ "$(head -c4 "$bin" | od -An -c | tr -d ' ')" = '177ELF' ] ||
       fail "$bin is not an ELF program"
-  fi
+  done
 
   local size png
   for size in 16 32 48; do

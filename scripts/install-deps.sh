@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-liberation2
   desktop-file-utils dpkg-dev file appstream librsvg2-bin
+  lintian man-db groff-base
 )
 # `make fuzz` needs clang with its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

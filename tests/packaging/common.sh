@@ -48,7 +48,10 @@ package_files() { # package_files quillet|libquillet-lunar-dev
         share/icons/hicolor/32x32/apps/quillet.png \
         share/icons/hicolor/48x48/apps/quillet.png \
         share/icons/hicolor/scalable/apps/quillet.svg \
-        share/metainfo/org.example.quillet.metainfo.xml
+        share/metainfo/org.example.quillet.metainfo.xml \
+        share/man/man1/quillet.1.gz \
+        share/doc/quillet/copyright \
+        share/doc/quillet/changelog.gz
       ;;
     libquillet-lunar-dev)
       local lib=${QUILLET_LIBDIR:?} cmake=${QUILLET_LIBDIR}/cmake/QuilletLunar
@@ -59,13 +62,24 @@ package_files() { # package_files quillet|libquillet-lunar-dev
         "$cmake/QuilletLunarConfig.cmake" \
         "$cmake/QuilletLunarConfigVersion.cmake" \
         "$cmake/QuilletLunarTargets.cmake" \
-        "$cmake/QuilletLunarTargets-${QUILLET_EXPORT_CONFIG:?}.cmake"
+        "$cmake/QuilletLunarTargets-${QUILLET_EXPORT_CONFIG:?}.cmake" \
+        share/doc/libquillet-lunar-dev/copyright \
+        share/doc/libquillet-lunar-dev/changelog.gz
       if [ "${QUILLET_LUNAR_TOOL:?}" = 1 ]; then
-        printf '%s\n' bin/quillet-lunar
+        printf '%s\n' bin/quillet-lunar share/man/man1/quillet-lunar.1.gz
       fi
       ;;
     *) echo "package_files: no package '$1'" >&2; return 1 ;;
   esac
+}
+
+# Whether a file is compressed as Debian wants it: gzip with neither the
+# original name nor a time stamp in its header (gzip -9n).
+is_gzip_n() {
+  local header
+  header=$(od -An -tx1 -N8 "$1" | tr -d ' \n')
+  # Magic 1f8b, method 08, flags 00 (no name), time stamp 00000000.
+  [ "$header" = 1f8b080000000000 ] && gzip -t "$1" 2>/dev/null
 }
 
 # Checks the files that an installation of <package>s (both when none is
@@ -110,4 +124,27 @@ check_installed_tree() {
     grep -qx 'Exec=quillet' "$desktop" || fail "$desktop does not run quillet"
     grep -qx 'Icon=quillet' "$desktop" || fail "$desktop does not use the quillet icon"
   fi
+
+  local gz
+  for gz in "$usr"/share/man/man1/*.gz "$usr"/share/doc/*/changelog.gz; do
+    [ -f "$gz" ] || continue
+    is_gzip_n "$gz" || fail "$gz is not compressed with gzip -9n"
+  done
+
+  # Each package's changelog names the version it comes with, and its
+  # copyright file is in Debian's machine-readable format with the licence.
+  local doc version
+  for doc in "$usr"/share/doc/*/; do
+    if [ -f "$doc/changelog.gz" ]; then
+      version=$(zcat "$doc/changelog.gz" | sed -n '1s/^quillet (\([^)]*\)) .*/\1/p')
+      [ "$version" = "${QUILLET_VERSION:?}" ] ||
+        fail "${doc}changelog.gz starts with version '$version', not '$QUILLET_VERSION'"
+    fi
+    if [ -f "$doc/copyright" ]; then
+      head -n1 "$doc/copyright" |
+        grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "${doc}copyright is not in the machine-readable format"
+      grep -qx 'License: MIT' "$doc/copyright" || fail "${doc}copyright does not give the MIT licence"
+    fi
+  done
 }

@@ -22,7 +22,7 @@ std::string MonthDescription(int year, int month) {
 std::string MonthDescription(const MonthLabels& month) {
   const std::string monthNumber = std::to_string(month.month);
   std::string description;
-  for (int day = 1; day <= month.daysInMonth; ++day) {
+  for (int day = 1; day <= month.grid.daysInMonth; ++day) {
     const DayLabel& label = month.labels[day - 1];
     if (day > 1) description += "；";
     description += monthNumber + "月" + std::to_string(day) + "日 ";

@@ -38,7 +38,7 @@ MonthLabels ChooseMonthLabels(int year, int month) {
   MonthLabels out;
   out.year = year;
   out.month = month;
-  out.daysInMonth = grid.daysInMonth;
+  out.grid = grid;
   for (int day = 1; day <= grid.daysInMonth; ++day) {
     DayLabel& label = out.labels[day - 1];
     label = ChooseDayLabel(calendar, ToDayKey(year, month, day));
@@ -72,8 +72,7 @@ DrawnMonth DrawMonthAndReport(MonthViewControls& controls) {
   controls.SetTitle(TitleText(year, month));
   drawn.labels = ChooseMonthLabels(year, month);
   const MonthLabels& placed = drawn.labels;
-
-  const MonthGrid grid = LayOutMonth(year, month);
+  const MonthGrid& grid = placed.grid;
   Canvas& canvas = controls.DrawingCanvas();
   canvas.Clear();
   canvas.SetTextColor(kWatermarkColor);

@@ -8,6 +8,7 @@
 
 #include "monthview/canvas.h"
 #include "monthview/day_label.h"
+#include "monthview/grid.h"
 #include "monthview/input.h"
 #include "monthview/label_layout.h"
 
@@ -40,7 +41,7 @@ inline constexpr int kMaxDaysInMonth = 31;
 struct MonthLabels {
   int year = 0;
   int month = 0;
-  int daysInMonth = 0;
+  MonthGrid grid{};
   std::array<DayLabel, kMaxDaysInMonth> labels{};  // day d's at [d - 1]
   std::array<int, kMaxDaysInMonth> wholeWidths{};  // by the layout's metrics
   std::array<LabelBox, kMaxDaysInMonth> boxes{};   // as written

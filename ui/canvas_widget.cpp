@@ -28,10 +28,10 @@ CanvasWidget::CanvasWidget(QSize size, Rgb background, Rgb textColor,
   setFixedSize(size);
   setAttribute(Qt::WA_OpaquePaintEvent);
   picture_ = BlankPicture(size, devicePixelRatioF(), background_);
-  ResolveFont();
+  ResolvePictureFont();
 }
 
-void CanvasWidget::ResolveFont() {
+void CanvasWidget::ResolvePictureFont() {
   font_ =
       ui::ResolveFont({chosenFont_.face, chosenFont_.pixels, chosenFont_.bold},
                       picture_.devicePixelRatio());
@@ -50,7 +50,7 @@ void CanvasWidget::SetTextBackground(std::optional<Rgb> color) {
 
 void CanvasWidget::SetFont(const CanvasFont& font) {
   chosenFont_ = {font.face, PointsToPixels(font.points), font.bold};
-  ResolveFont();
+  ResolvePictureFont();
 }
 
 void CanvasWidget::WriteText(int x, int y, std::string_view text) {
@@ -111,7 +111,7 @@ void CanvasWidget::MatchDevicePixelRatio() {
   painter.drawImage(QRect(QPoint(0, 0), size()), picture_);
   painter.end();
   picture_ = resampled;
-  ResolveFont();
+  ResolvePictureFont();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {

@@ -48,7 +48,7 @@ class CanvasWidget : public QWidget, public Canvas {
     int pixels;
     bool bold;
   };
-  void ResolveFont();
+  void ResolvePictureFont();
 
   QColor background_;
   QColor textColor_;

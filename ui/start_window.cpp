@@ -81,6 +81,7 @@ StartWindow::StartWindow(Clock clock, UrlOpener openUrl, std::string siteHost,
     QWidget* parentPanel = row.in == kWindowName ? this : Control(row.in);
     controls_[i] = Build(row, parentPanel);
   }
+  fontsRatio_ = devicePixelRatioF();
   setTabOrder(YearBox(), MonthBox());
 }
 
@@ -146,9 +147,16 @@ void StartWindow::ApplyFont(QWidget* widget, const ControlRow& row) const {
   widget->setFont(font);
 }
 
+// Fonts are chosen again only when the ratio differs from the one they were
+// built for; showing the window on the screen it was built for changes
+// nothing.
 void StartWindow::FollowScreen() {
-  for (std::size_t i = 0; i < kLayout.size(); ++i) {
-    ApplyFont(controls_[i], kLayout[i]);
+  const qreal ratio = devicePixelRatioF();
+  if (!qFuzzyCompare(ratio, fontsRatio_)) {
+    for (std::size_t i = 0; i < kLayout.size(); ++i) {
+      ApplyFont(controls_[i], kLayout[i]);
+    }
+    fontsRatio_ = ratio;
   }
   CanvasControl()->MatchDevicePixelRatio();
 }

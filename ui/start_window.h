@@ -70,6 +70,8 @@ class StartWindow : public QWidget, public MonthViewControls {
   std::string siteHost_;
   std::array<QWidget*, kLayout.size()> controls_{};
   bool followingScreen_ = false;
+  // The device pixel ratio the controls' fonts were chosen for.
+  qreal fontsRatio_ = 0;
 };
 
 }  // namespace quillet::ui

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "lunar/cn_calendar.h"
+#include "tools/console.h"
 
 namespace {
 
@@ -339,6 +340,7 @@ std::string Run(const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  quillet::UseUtf8Console(argc, argv);
   try {
     const Arguments args = Parse(argc, argv);
     if (args.help) {

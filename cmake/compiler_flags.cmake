@@ -30,15 +30,14 @@ endif()
 # code is optimised, and on ELF systems read-only relocations bound at
 # start-up. The sanitizers and the fuzzer bring their own checks, with which
 # _FORTIFY_SOURCE does not mix. MSVC's counterparts (/GS, /DYNAMICBASE,
-# /NXCOMPAT) are its defaults.
-if(NOT MSVC AND NOT QUILLET_SANITIZE AND NOT QUILLET_BUILD_FUZZ)
+# /NXCOMPAT) are its defaults. MinGW has the first two only through libssp,
+# which every program linking the installed static library would then have
+# to name as well; a MinGW build goes without them, with Windows' address
+# randomisation and no-execute data, which its linker turns on.
+if(NOT MSVC AND NOT MINGW AND NOT QUILLET_SANITIZE AND NOT QUILLET_BUILD_FUZZ)
   check_cxx_compiler_flag(-fstack-protector-strong QUILLET_HAVE_STACK_PROTECTOR)
   if(QUILLET_HAVE_STACK_PROTECTOR)
     add_compile_options(-fstack-protector-strong)
-    # MinGW's runtime for it, libssp, comes in only through the link line.
-    if(MINGW)
-      add_link_options(-fstack-protector-strong)
-    endif()
   endif()
   add_compile_options(
     "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")

@@ -1,0 +1,30 @@
+#include "tools/quillet_lunar/date_list.h"
+
+#include <string>
+
+#include "tools/quillet_lunar/arguments.h"
+#include "tools/quillet_lunar/day_line.h"
+
+namespace quillet::lunar_cli {
+
+bool ConvertDateList(const CnCalendar& calendar, std::istream& input,
+                     LineFormat format, Script script, Output& out,
+                     Output& errors) {
+  bool allGood = true;
+  std::string line;
+  for (long number = 1; std::getline(input, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    try {
+      const auto date =
+          ParseServedDate("line " + std::to_string(number) + ":", line);
+      (void)format;
+      out.Write(DayLine(calendar, date, script));
+    } catch (const UsageError& e) {
+      errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
+      allGood = false;
+    }
+  }
+  return allGood;
+}
+
+}  // namespace quillet::lunar_cli

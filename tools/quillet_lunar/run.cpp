@@ -1,0 +1,104 @@
+#include "tools/quillet_lunar/run.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "lunar/cn_calendar.h"
+#include "tools/quillet_lunar/arguments.h"
+#include "tools/quillet_lunar/date_list.h"
+#include "tools/quillet_lunar/day_line.h"
+
+namespace quillet::lunar_cli {
+namespace {
+
+namespace chr = std::chrono;
+
+// The forms of the command line other than a subcommand's.
+int RunDayForms(std::span<const std::string_view> args, const Context& context,
+                Output& out, Output& errors) {
+  const Request request = ParseArguments(args, context.today);
+  const CnCalendar calendar;
+  switch (request.form) {
+    case Form::kHelp:
+      out.Write(Usage());
+      break;
+    case Form::kVersion:
+      out.Write(VersionLine());
+      break;
+    case Form::kDay:
+      out.Write(DayLine(calendar, request.from, request.script));
+      break;
+    case Form::kDateList:
+      if (context.input == nullptr) throw UsageError("no standard input");
+      return ConvertDateList(
+                 calendar, *context.input,
+                 request.json ? LineFormat::kJson : LineFormat::kText,
+                 request.script, out, errors)
+                 ? 0
+                 : 2;
+    case Form::kRange: {
+      // Written in pieces of about 64 KiB: the whole range is 2.5 MB as rows.
+      std::string rows{kDayRowsHeader};
+      for (chr::sys_days day{request.from}; day <= chr::sys_days{request.to};
+           ++day) {
+        AppendDayRow(rows, calendar, chr::year_month_day{day}, request.script);
+        if (rows.size() >= 64 * 1024) {
+          out.Write(rows);
+          rows.clear();
+        }
+      }
+      out.Write(rows);
+      break;
+    }
+    case Form::kToGregorian:
+      out.Write(GregorianLine(calendar, request.year, request.month,
+                              request.day, request.leap));
+      break;
+    case Form::kTerms: {
+      std::string rows{kTermRowsHeader};
+      int index = 0;
+      for (const SolarTerm& term : calendar.SolarTerms(request.year)) {
+        rows += TermRow(calendar, term, index++, request.script);
+      }
+      out.Write(rows);
+      break;
+    }
+  }
+  return 0;
+}
+
+struct Subcommand {
+  std::string_view name;
+  int (*run)(std::span<const std::string_view> args, const Context& context,
+             Output& out, Output& errors);
+};
+
+// Subcommands, by their first argument; each reads the arguments after it.
+constexpr Subcommand kSubcommands[] = {
+    {"", nullptr},
+};
+
+}  // namespace
+
+int Run(std::span<const std::string_view> args, const Context& context,
+        Output& out, Output& errors) {
+  try {
+    if (!args.empty()) {
+      for (const Subcommand& subcommand : kSubcommands) {
+        if (subcommand.run != nullptr && args[0] == subcommand.name) {
+          return subcommand.run(args.subspan(1), context, out, errors);
+        }
+      }
+    }
+    return RunDayForms(args, context, out, errors);
+  } catch (const UsageError& e) {
+    errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
+    return 2;
+  } catch (const std::logic_error& e) {
+    // The calendar's own refusal of an argument, which names it.
+    errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
+    return 2;
+  }
+}
+
+}  // namespace quillet::lunar_cli

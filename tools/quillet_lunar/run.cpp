@@ -5,6 +5,7 @@
 
 #include "lunar/cn_calendar.h"
 #include "tools/quillet_lunar/arguments.h"
+#include "tools/quillet_lunar/cal.h"
 #include "tools/quillet_lunar/date_list.h"
 #include "tools/quillet_lunar/day_line.h"
 
@@ -67,6 +68,31 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
   return 0;
 }
 
+int RunCal(std::span<const std::string_view> args, const Context& context,
+           Output& out, Output& /*errors*/) {
+  const CalRequest request = ParseCalArguments(args, context.today);
+  if (request.help) {
+    out.Write(Usage());
+    return 0;
+  }
+  CalStyle style{.mondayFirst = request.mondayFirst,
+                 .script = request.script,
+                 .today = context.today};
+  switch (request.color) {
+    case ColorChoice::kAlways:
+      style.color = true;
+      break;
+    case ColorChoice::kNever:
+      style.color = false;
+      break;
+    case ColorChoice::kAuto:
+      style.color = context.outputIsTerminal && !context.noColor;
+      break;
+  }
+  out.Write(CalendarText(CnCalendar{}, request, style));
+  return 0;
+}
+
 struct Subcommand {
   std::string_view name;
   int (*run)(std::span<const std::string_view> args, const Context& context,
@@ -75,7 +101,7 @@ struct Subcommand {
 
 // Subcommands, by their first argument; each reads the arguments after it.
 constexpr Subcommand kSubcommands[] = {
-    {"", nullptr},
+    {"cal", RunCal},
 };
 
 }  // namespace
@@ -85,7 +111,7 @@ int Run(std::span<const std::string_view> args, const Context& context,
   try {
     if (!args.empty()) {
       for (const Subcommand& subcommand : kSubcommands) {
-        if (subcommand.run != nullptr && args[0] == subcommand.name) {
+        if (args[0] == subcommand.name) {
           return subcommand.run(args.subspan(1), context, out, errors);
         }
       }

@@ -88,5 +88,40 @@ TEST(RunTest, DatesFromStandardInput) {
   }
 }
 
+// --color=auto colours only a terminal, and not when NO_COLOR is set;
+// always and never mean what they say.
+TEST(RunTest, CalColourOnlyWhereAskedFor) {
+  const struct {
+    std::vector<std::string_view> args;
+    bool terminal, noColor, colored;
+  } rows[] = {
+      {{"cal"}, false, false, false},
+      {{"cal"}, true, false, true},
+      {{"cal"}, true, true, false},
+      {{"cal", "--color=auto"}, true, false, true},
+      {{"cal", "--color=never"}, true, false, false},
+      {{"cal", "--color=always"}, false, false, true},
+      {{"cal", "--color=always"}, true, true, true},
+  };
+  for (const auto& row : rows) {
+    std::istringstream in;
+    StringOutput out, errors;
+    const Context context{.today = 2024y / 10 / 9,
+                          .input = &in,
+                          .outputIsTerminal = row.terminal,
+                          .noColor = row.noColor};
+    EXPECT_EQ(lunar_cli::Run(row.args, context, out, errors), 0);
+    EXPECT_NE(out.Text().find("2024年10月 甲辰年 龙"), std::string::npos);
+    EXPECT_EQ(out.Text().find("\x1b[7m 9\x1b[0m") != std::string::npos,
+              row.colored)
+        << row.terminal << row.noColor;
+    EXPECT_EQ(errors.Text(), "");
+  }
+  const Outcome bad = RunWith({"cal", "2024", "13"}, 2024y / 1 / 1);
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, "quillet-lunar: month 13 is outside 1..12\n");
+}
+
 }  // namespace
 }  // namespace quillet::lunar_cli

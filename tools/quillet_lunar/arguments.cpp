@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "tools/quillet_lunar/day_line.h"
+#include "lunar/date_text.h"
 
 #ifndef QUILLET_VERSION
 #error "QUILLET_VERSION: the build gives the project's version"
@@ -129,14 +129,9 @@ std::string Quoted(std::string_view text) {
 chr::year_month_day ParseServedDate(std::string_view what,
                                     std::string_view text) {
   const std::optional<chr::year_month_day> date = ParseDateText(text);
-  if (!date) {
-    // Digits where YYYY-MM-DD has them: then the day is what is wrong.
-    bool shaped = text.size() == 10;
-    for (std::size_t i = 0; shaped && i < text.size(); ++i) {
-      shaped = (i == 4 || i == 7) ? text[i] == '-' : IsDigit(text[i]);
-    }
+  if (!date || !date->ok()) {
     throw UsageError("bad " + std::string{what} + " " + Quoted(text) +
-                     (shaped ? ": no such day" : ": expected YYYY-MM-DD"));
+                     (date ? ": no such day" : ": expected YYYY-MM-DD"));
   }
   if (*date < kFirstServedDay || *date > kLastServedDay) {
     throw UsageError(std::string{what} + " " + std::string{text} +

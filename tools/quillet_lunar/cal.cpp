@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 
+#include "lunar/lunar_names.h"
 #include "monthview/day_key.h"
 #include "monthview/day_label.h"
-#include "tools/quillet_lunar/day_line.h"
 
 namespace quillet::lunar_cli {
 namespace {
@@ -93,11 +94,15 @@ DayLabel LabelOf(const CnCalendar& calendar, chr::year_month_day date,
     if (label.kind == DayLabelKind::kNote) {
       label.text = calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
                                           lunar.isLeapMonth, script);
-    } else if (label.kind == DayLabelKind::kMonthName && lunar.isLeapMonth) {
-      constexpr std::string_view kLeap = "闰";
-      if (label.text.starts_with(kLeap)) {
-        label.text = "閏" + label.text.substr(kLeap.size());
-      }
+    } else if (label.kind == DayLabelKind::kMonthName) {
+      // The month's name, then its size (大 or 小), which stays as it is.
+      const std::size_t named =
+          names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                            names::MonthStyle::kGrid)
+              .size();
+      label.text = names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                                     names::MonthStyle::kGrid, script) +
+                   label.text.substr(named);
     }
   }
   return label;
@@ -107,11 +112,13 @@ std::string Title(const CnCalendar& calendar, chr::year_month month,
                   Script script) {
   // The lunar year is that of the month's first day, as in the window's
   // title line.
-  const LunarDate lunar = LunarOf(calendar, month / 1);
+  const int cycleYear =
+      calendar.SexagenaryYear(static_cast<int>(month.year()),
+                              static_cast<int>(unsigned{month.month()}), 1);
   return std::to_string(static_cast<int>(month.year())) + "年" +
          std::to_string(unsigned{month.month()}) + "月 " +
-         calendar.SexagenaryName((lunar.year - 4) % 60 + 1) + "年 " +
-         calendar.ZodiacAnimal(lunar.year, script);
+         names::Sexagenary(cycleYear) + "年 " +
+         std::string{names::ZodiacOfCycle(cycleYear, script)};
 }
 
 // Lines of `kMonthWidth` columns, the names packed as many a line as fit.
@@ -252,15 +259,19 @@ std::string CalendarText(const CnCalendar& calendar, const CalRequest& request,
     months.push_back(shown);
     if (request.withNeighbours) months.push_back(shown + chr::months{1});
   }
-  std::erase_if(months, [](chr::year_month month) {
-    return month < kFirstCalMonth || month > kLastCalMonth;
-  });
+  const auto shown = [](chr::year_month month) {
+    return month >= kFirstCalMonth && month <= kLastCalMonth;
+  };
+  // A year keeps each month in its place, and a month it cannot show as a
+  // blank; a month's neighbours outside the range are left out.
+  if (request.month != 0) std::erase_if(months, std::not_fn(shown));
   std::string text;
   for (std::size_t at = 0; at < months.size(); at += 3) {
     if (at > 0) text += '\n';
     std::vector<MonthBlock> row;
     for (std::size_t i = at; i < std::min(at + 3, months.size()); ++i) {
-      row.push_back(LayOutMonth(calendar, months[i], style));
+      row.push_back(shown(months[i]) ? LayOutMonth(calendar, months[i], style)
+                                     : MonthBlock{});
     }
     AppendRow(text, row);
   }

@@ -4,6 +4,7 @@
 
 #include "tools/quillet_lunar/arguments.h"
 #include "tools/quillet_lunar/day_line.h"
+#include "tools/quillet_lunar/json_lines.h"
 
 namespace quillet::lunar_cli {
 
@@ -17,8 +18,8 @@ bool ConvertDateList(const CnCalendar& calendar, std::istream& input,
     try {
       const auto date =
           ParseServedDate("line " + std::to_string(number) + ":", line);
-      (void)format;
-      out.Write(DayLine(calendar, date, script));
+      out.Write(format == LineFormat::kJson ? DayJson(calendar, date, script)
+                                            : DayLine(calendar, date, script));
     } catch (const UsageError& e) {
       errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
       allGood = false;

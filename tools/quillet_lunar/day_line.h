@@ -3,17 +3,12 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "lunar/cn_calendar.h"
 
 namespace quillet::lunar_cli {
-
-// YYYY-MM-DD, and back: the shape and a real day, no range check.
-std::string DateText(std::chrono::year_month_day date);
-std::optional<std::chrono::year_month_day> ParseDateText(std::string_view text);
 
 LunarDate LunarOf(const CnCalendar& calendar, std::chrono::year_month_day date);
 

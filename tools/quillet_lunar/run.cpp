@@ -8,6 +8,7 @@
 #include "tools/quillet_lunar/cal.h"
 #include "tools/quillet_lunar/date_list.h"
 #include "tools/quillet_lunar/day_line.h"
+#include "tools/quillet_lunar/json_lines.h"
 
 namespace quillet::lunar_cli {
 namespace {
@@ -27,7 +28,8 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
       out.Write(VersionLine());
       break;
     case Form::kDay:
-      out.Write(DayLine(calendar, request.from, request.script));
+      out.Write(request.json ? DayJson(calendar, request.from, request.script)
+                             : DayLine(calendar, request.from, request.script));
       break;
     case Form::kDateList:
       if (context.input == nullptr) throw UsageError("no standard input");
@@ -39,10 +41,15 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
                  : 2;
     case Form::kRange: {
       // Written in pieces of about 64 KiB: the whole range is 2.5 MB as rows.
-      std::string rows{kDayRowsHeader};
+      std::string rows{request.json ? "" : kDayRowsHeader};
       for (chr::sys_days day{request.from}; day <= chr::sys_days{request.to};
            ++day) {
-        AppendDayRow(rows, calendar, chr::year_month_day{day}, request.script);
+        const chr::year_month_day date{day};
+        if (request.json) {
+          rows += DayJson(calendar, date, request.script);
+        } else {
+          AppendDayRow(rows, calendar, date, request.script);
+        }
         if (rows.size() >= 64 * 1024) {
           out.Write(rows);
           rows.clear();
@@ -56,10 +63,12 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
                               request.day, request.leap));
       break;
     case Form::kTerms: {
-      std::string rows{kTermRowsHeader};
+      std::string rows{request.json ? "" : kTermRowsHeader};
       int index = 0;
       for (const SolarTerm& term : calendar.SolarTerms(request.year)) {
-        rows += TermRow(calendar, term, index++, request.script);
+        rows += request.json ? TermJson(term, index, request.script)
+                             : TermRow(calendar, term, index, request.script);
+        ++index;
       }
       out.Write(rows);
       break;

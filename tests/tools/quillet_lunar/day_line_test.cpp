@@ -15,31 +15,6 @@ namespace {
 namespace chr = std::chrono;
 using namespace std::chrono_literals;
 
-TEST(DayLineTest, DateTextBothWays) {
-  const struct {
-    const char* text;
-    std::optional<chr::year_month_day> date;
-  } rows[] = {
-      {"2024-02-29", 2024y / 2 / 29},
-      {"1901-02-19", 1901y / 2 / 19},
-      {"0000-01-01", chr::year{0} / 1 / 1},
-      {"2023-02-29", std::nullopt},  // not a leap year
-      {"2024-13-01", std::nullopt},
-      {"2024-00-10", std::nullopt},
-      {"2024-3-01", std::nullopt},
-      {"2024-03-1x", std::nullopt},
-      {"+024-03-01", std::nullopt},
-      {"2024-03-01 ", std::nullopt},
-      {"", std::nullopt},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ParseDateText(row.text), row.date) << row.text;
-    if (row.date) {
-      EXPECT_EQ(DateText(*row.date), row.text);
-    }
-  }
-}
-
 TEST(DayLineTest, RowsOfDays) {
   const CnCalendar calendar;
   const struct {

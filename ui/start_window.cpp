@@ -2,9 +2,12 @@
 
 #include <QIcon>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -51,6 +54,37 @@ QIcon WindowIcon() {
   return icon;
 }
 
+// The shortcut of 回到今天: a chord that no typing in the boxes needs.
+const QKeySequence kTodayShortcut(Qt::CTRL | Qt::Key_T);
+
+// Woken a moment before the day begins (a timer may run a little fast),
+// the window looks again this long after.
+constexpr std::chrono::milliseconds kLeastWake{100};
+
+// Draws the month that is on the canvas again, for another today, leaving
+// the title line alone: it may show a message about what is being typed.
+class ShownMonthControls : public MonthViewControls {
+ public:
+  ShownMonthControls(const MonthLabels& month, Canvas& canvas, CivilDate today)
+      : month_(month), canvas_(canvas), today_(today) {}
+  std::string YearText() const override { return std::to_string(month_.year); }
+  std::string MonthText() const override {
+    return std::to_string(month_.month);
+  }
+  void SetTitle(std::string_view) override {}
+  Canvas& DrawingCanvas() override { return canvas_; }
+  CivilDate Today() const override { return today_; }
+
+ private:
+  const MonthLabels& month_;
+  Canvas& canvas_;
+  CivilDate today_;
+};
+
+bool InMonth(CivilDate date, const MonthLabels& month) {
+  return date.year == month.year && date.month == month.month;
+}
+
 // What a screen reader says about a box beyond its name: its range, and that
 // the arrow keys step it.
 QString BoxDescription(SpinRange range) {
@@ -83,6 +117,16 @@ StartWindow::StartWindow(Clock clock, UrlOpener openUrl, std::string siteHost,
   }
   fontsRatio_ = devicePixelRatioF();
   setTabOrder(YearBox(), MonthBox());
+
+  todayAction_ = new QAction(QStringLiteral("回到今天"), this);
+  todayAction_->setShortcut(kTodayShortcut);
+  addAction(todayAction_);
+  connect(todayAction_, &QAction::triggered, this, &StartWindow::GoToToday);
+
+  dayTimer_.setSingleShot(true);
+  dayTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&dayTimer_, &QTimer::timeout, this, &StartWindow::FollowClock);
+  CanvasControl()->installEventFilter(this);
 }
 
 QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
@@ -120,6 +164,10 @@ QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
           new SpinArrows([this, box](int delta) { Step(box, delta); },
                          ToQString(row.accessibleName), parent);
       arrows->setObjectName(ToQString(row.name) + QStringLiteral("Spin"));
+      // The wheel over the arrows, and over either of them, steps the box.
+      arrows->installEventFilter(this);
+      arrows->Up()->installEventFilter(this);
+      arrows->Down()->installEventFilter(this);
       arrows->setGeometry(row.left + row.width + kSpinGap, row.top, kSpinWidth,
                           row.height);
       widget = box;
@@ -173,28 +221,86 @@ void StartWindow::showEvent(QShowEvent* event) {
 void StartWindow::RunStartUp() {
   const std::string startPage = StartPageAddress(siteHost_);
   if (openUrl_ && !startPage.empty()) openUrl_(startPage);
-  const CivilDate today = clock_();
+  const ClockReading now = clock_();
   {
     // One draw for both boxes, not one for each as it is filled.
     const QSignalBlocker quietYear(YearBox());
     const QSignalBlocker quietMonth(MonthBox());
-    YearBox()->setText(QString::number(today.year));
-    MonthBox()->setText(QString::number(today.month));
+    YearBox()->setText(QString::number(now.today.year));
+    MonthBox()->setText(QString::number(now.today.month));
   }
   Redraw();
+  startedUp_ = true;
+  WakeAfter(now.untilNextDay);
 }
 
 // The description is made from what the draw reports, so after a failed
 // check it stays with the month still on the canvas.
 void StartWindow::Redraw() {
+  today_ = clock_().today;
   const DrawnMonth drawn = DrawMonthAndReport(*this);
   if (!drawn.check.Passed()) return;
-  const QString description =
-      QString::fromStdString(MonthDescription(drawn.labels));
+  shown_ = drawn.labels;
+  shownToday_ = today_;
+  Describe(*shown_);
+}
+
+void StartWindow::Describe(const MonthLabels& month) {
+  const QString description = QString::fromStdString(MonthDescription(month));
   CanvasWidget* canvas = CanvasControl();
   if (canvas->accessibleDescription() != description) {
     canvas->setAccessibleDescription(description);
   }
+}
+
+// Both boxes change before the one draw that follows them, which is the draw
+// a change typed into either box makes.
+void StartWindow::SetBoxes(const BoxTexts& texts) {
+  const QString year = QString::fromStdString(texts.year);
+  const QString month = QString::fromStdString(texts.month);
+  if (YearBox()->text() == year && MonthBox()->text() == month) return;
+  {
+    const QSignalBlocker quietYear(YearBox());
+    const QSignalBlocker quietMonth(MonthBox());
+    YearBox()->setText(year);
+    MonthBox()->setText(month);
+  }
+  Redraw();
+}
+
+void StartWindow::GoToToday() {
+  const CivilDate today = clock_().today;
+  SetBoxes({std::to_string(today.year), std::to_string(today.month)});
+}
+
+void StartWindow::StepMonth(int delta, StepUnit unit) {
+  std::string year = YearText();
+  std::string month = MonthText();
+  if (!CheckBoxes(year, month).Passed() && shown_) {
+    year = std::to_string(shown_->year);
+    month = std::to_string(shown_->month);
+  }
+  SetBoxes(StepShownMonth(year, month, delta, unit));
+}
+
+void StartWindow::FollowClock() {
+  const ClockReading now = clock_();
+  if (shown_ && now.today != shownToday_) {
+    // Only a month that holds the old or the new today looks different.
+    if (InMonth(now.today, *shown_) || InMonth(shownToday_, *shown_)) {
+      ShownMonthControls again(*shown_, *CanvasControl(), now.today);
+      shown_ = DrawMonthAndReport(again).labels;
+    }
+    shownToday_ = now.today;
+    Describe(*shown_);
+  }
+  WakeAfter(now.untilNextDay);
+}
+
+void StartWindow::WakeAfter(std::chrono::milliseconds delay) {
+  const auto wait = std::clamp<std::chrono::milliseconds>(
+      delay, kLeastWake, std::chrono::hours(25));
+  dayTimer_.start(wait);
 }
 
 std::string StartWindow::YearText() const {
@@ -214,7 +320,7 @@ void StartWindow::SetTitle(std::string_view text) {
 
 Canvas& StartWindow::DrawingCanvas() { return *CanvasControl(); }
 
-CivilDate StartWindow::Today() const { return clock_(); }
+CivilDate StartWindow::Today() const { return today_; }
 
 QWidget* StartWindow::Control(std::string_view name) const {
   const std::size_t index = RowIndex(name);
@@ -242,16 +348,70 @@ SpinArrows* StartWindow::SpinFor(const QLineEdit* box) const {
       box->objectName() + QStringLiteral("Spin"), Qt::FindDirectChildrenOnly);
 }
 
-// The arrow keys in a box step it like its arrows do.
+// Waking from sleep, or after the clock or the time zone changed, the
+// window is activated again before anyone looks at it.
+bool StartWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && startedUp_) FollowClock();
+  return QWidget::event(event);
+}
+
 bool StartWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      Step(static_cast<QLineEdit*>(watched), key == Qt::Key_Up ? +1 : -1);
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+        if (KeyInBox(box, *static_cast<QKeyEvent*>(event))) return true;
+      }
+      break;
+    case QEvent::Wheel:
+      if (Wheel(watched, *static_cast<QWheelEvent*>(event))) return true;
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The arrow keys step the box like its arrows do; PageUp and PageDown move a
+// month back or forward, and with Ctrl a year.
+bool StartWindow::KeyInBox(QLineEdit* box, const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      Step(box, key.key() == Qt::Key_Up ? +1 : -1);
+      return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      StepMonth(key.key() == Qt::Key_PageUp ? -1 : +1,
+                key.modifiers().testFlag(Qt::ControlModifier)
+                    ? StepUnit::kYear
+                    : StepUnit::kMonth);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Over a box or its arrows, a notch away from the user steps the box up, as
+// its up arrow does. Over the month, a notch towards the user goes a month
+// on, as the page goes on below.
+bool StartWindow::Wheel(QObject* watched, const QWheelEvent& wheel) {
+  const int turn = wheel.angleDelta().y();
+  for (QLineEdit* box : {YearBox(), MonthBox()}) {
+    const SpinArrows* arrows = SpinFor(box);
+    if (watched == box || watched == arrows || watched == arrows->Up() ||
+        watched == arrows->Down()) {
+      WheelNotches& wheelOfBox = box == YearBox() ? yearWheel_ : monthWheel_;
+      if (const int notches = wheelOfBox.Add(turn)) Step(box, notches);
       return true;
     }
   }
-  return QWidget::eventFilter(watched, event);
+  if (watched == CanvasControl()) {
+    if (const int notches = canvasWheel_.Add(turn)) {
+      StepMonth(-notches, StepUnit::kMonth);
+    }
+    return true;
+  }
+  return false;
 }
 
 void StartWindow::Step(QLineEdit* box, int delta) {

@@ -1,16 +1,23 @@
 #include "ui/start_window.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
 #include <utility>
 
+#include "lunar/date_text.h"
+#include "monthview/day_details.h"
 #include "monthview/input.h"
 #include "monthview/month_description.h"
 #include "ui/accessibility.h"
@@ -85,6 +92,31 @@ bool InMonth(CivilDate date, const MonthLabels& month) {
   return date.year == month.year && date.month == month.month;
 }
 
+std::chrono::year_month_day ToDate(CivilDate date) {
+  return std::chrono::year{date.year} /
+         std::chrono::month{static_cast<unsigned>(date.month)} /
+         std::chrono::day{static_cast<unsigned>(date.day)};
+}
+
+// Today's details, said after the month: their lines run on, parted by
+// commas; a clock outside the days the calendar serves has none.
+std::string SpokenDetails(CivilDate today) {
+  const std::chrono::year_month_day date = ToDate(today);
+  if (!date.ok() || date < kFirstServedDay || date > kLastServedDay) return {};
+  std::string spoken = "。今天：";
+  for (const char c :
+       DayDetailsText(CnCalendar(), today.year, today.month, today.day)) {
+    if (c == '\n') {
+      spoken += "，";
+    } else {
+      spoken += c;
+    }
+  }
+  return spoken;
+}
+
+void Copy(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
 // What a screen reader says about a box beyond its name: its range, and that
 // the arrow keys step it.
 QString BoxDescription(SpinRange range) {
@@ -127,6 +159,7 @@ StartWindow::StartWindow(Clock clock, UrlOpener openUrl, std::string siteHost,
   dayTimer_.setTimerType(Qt::PreciseTimer);
   connect(&dayTimer_, &QTimer::timeout, this, &StartWindow::FollowClock);
   CanvasControl()->installEventFilter(this);
+  CanvasControl()->setMouseTracking(true);
 }
 
 QWidget* StartWindow::Build(const ControlRow& row, QWidget* parent) {
@@ -246,7 +279,12 @@ void StartWindow::Redraw() {
 }
 
 void StartWindow::Describe(const MonthLabels& month) {
-  const QString description = QString::fromStdString(MonthDescription(month));
+  if (todayDetails_.empty() || detailsDay_ != shownToday_) {
+    todayDetails_ = SpokenDetails(shownToday_);
+    detailsDay_ = shownToday_;
+  }
+  const QString description =
+      QString::fromStdString(MonthDescription(month) + todayDetails_);
   CanvasWidget* canvas = CanvasControl();
   if (canvas->accessibleDescription() != description) {
     canvas->setAccessibleDescription(description);
@@ -295,6 +333,58 @@ void StartWindow::FollowClock() {
     Describe(*shown_);
   }
   WakeAfter(now.untilNextDay);
+}
+
+std::optional<int> StartWindow::DayAt(QPoint canvasPoint) const {
+  if (!shown_) return std::nullopt;
+  return DayUnder(*shown_, canvasPoint.x(), canvasPoint.y());
+}
+
+QString StartWindow::DetailsAt(QPoint canvasPoint) const {
+  const std::optional<int> day = DayAt(canvasPoint);
+  if (!day) return {};
+  return QString::fromStdString(
+      DayDetailsText(CnCalendar(), shown_->year, shown_->month, *day));
+}
+
+QMenu* StartWindow::ContextMenuAt(QPoint canvasPoint) {
+  auto* menu = new QMenu(this);
+  menu->setObjectName(QStringLiteral("DayMenu"));
+  menu->setAccessibleName(QStringLiteral("日期菜单"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  if (const std::optional<int> day = DayAt(canvasPoint)) {
+    const QString details = DetailsAt(canvasPoint);
+    const QString date = QString::fromStdString(
+        DateText(ToDate({shown_->year, shown_->month, *day})));
+    menu->addAction(QStringLiteral("复制详情"), this,
+                    [details] { Copy(details); });
+    menu->addAction(QStringLiteral("复制日期 ") + date, this,
+                    [date] { Copy(date); });
+    menu->addSeparator();
+  }
+  menu->addAction(todayAction_);
+  return menu;
+}
+
+// The tooltip stays while the pointer stays over the day: its cell, or,
+// where the pointer found the day by its label moved beyond the cell, that
+// label.
+void StartWindow::ShowDetails(const QHelpEvent& help) {
+  const std::optional<int> day = DayAt(help.pos());
+  tippedDay_ = day;
+  if (!day) {
+    QToolTip::hideText();
+    return;
+  }
+  const CellArea cell = shown_->grid.Area(*day);
+  QRect area(cell.left, cell.top, cell.width, cell.height);
+  if (!area.contains(help.pos())) {
+    const LabelBox label = shown_->boxes[*day - 1];
+    area = QRect(label.left, shown_->grid.Cell(*day).rowTop + kLabelBelowRowTop,
+                 label.width, kLabelHeight);
+  }
+  QToolTip::showText(help.globalPos(), DetailsAt(help.pos()), CanvasControl(),
+                     area);
 }
 
 void StartWindow::WakeAfter(std::chrono::milliseconds delay) {
@@ -364,6 +454,29 @@ bool StartWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::Wheel:
       if (Wheel(watched, *static_cast<QWheelEvent*>(event))) return true;
+      break;
+    case QEvent::ToolTip:
+      if (watched == CanvasControl()) {
+        ShowDetails(*static_cast<QHelpEvent*>(event));
+        return true;
+      }
+      break;
+    case QEvent::MouseMove:
+      // Onto another day, or off the days: the tooltip goes, and resting
+      // there brings the next.
+      if (watched == CanvasControl() && tippedDay_ && QToolTip::isVisible() &&
+          DayAt(static_cast<QMouseEvent*>(event)->position().toPoint()) !=
+              tippedDay_) {
+        QToolTip::hideText();
+        tippedDay_.reset();
+      }
+      break;
+    case QEvent::ContextMenu:
+      if (watched == CanvasControl()) {
+        const auto* click = static_cast<QContextMenuEvent*>(event);
+        ContextMenuAt(click->pos())->popup(click->globalPos());
+        return true;
+      }
       break;
     default:
       break;

@@ -21,7 +21,9 @@
 #include "ui/spin_arrows.h"
 #include "ui/system_services.h"
 
+class QHelpEvent;
 class QKeyEvent;
+class QMenu;
 class QWheelEvent;
 
 namespace quillet::ui {
@@ -61,6 +63,14 @@ class StartWindow : public QWidget, public MonthViewControls {
 
   // The month on the canvas as it was last drawn; none before the first.
   const std::optional<MonthLabels>& ShownMonth() const { return shown_; }
+  // The day of that month drawn at a point of the canvas, if any.
+  std::optional<int> DayAt(QPoint canvasPoint) const;
+  // What resting the pointer on the canvas point shows, the day's details,
+  // or "" where there is no day.
+  QString DetailsAt(QPoint canvasPoint) const;
+  // The menu for a right click at the canvas point: over a day, copying its
+  // details and its date, then 回到今天. Deleted when closed.
+  QMenu* ContextMenuAt(QPoint canvasPoint);
   // The action 回到今天, with its shortcut.
   QAction* TodayAction() const { return todayAction_; }
   // The single-shot wake at the start of the next local day.
@@ -94,6 +104,7 @@ class StartWindow : public QWidget, public MonthViewControls {
   void SetBoxes(const BoxTexts& texts);
   bool KeyInBox(QLineEdit* box, const QKeyEvent& key);
   bool Wheel(QObject* watched, const QWheelEvent& wheel);
+  void ShowDetails(const QHelpEvent& help);
   void Describe(const MonthLabels& month);
   void WakeAfter(std::chrono::milliseconds delay);
 
@@ -110,6 +121,12 @@ class StartWindow : public QWidget, public MonthViewControls {
   CivilDate today_{};
   CivilDate shownToday_{};
   std::optional<MonthLabels> shown_;
+  // Today's details as the canvas's description ends with them, and the day
+  // they were made for.
+  std::string todayDetails_;
+  CivilDate detailsDay_{};
+  // The day whose details the tooltip shows.
+  std::optional<int> tippedDay_;
   QAction* todayAction_ = nullptr;
   QTimer dayTimer_;
   // The wheel's turn over each box (with its arrows) and over the canvas.

@@ -24,14 +24,17 @@ std::string Slurp(const std::filesystem::path& path) {
 }
 
 // The program under `env`, with DISPLAY and WAYLAND_DISPLAY taken away
-// first; `timeout` ends it should a window open after all.
+// first, and a runtime folder of its own, where no desktop's sockets are;
+// `timeout` ends it should a window open after all.
 Ended RunQuillet(const std::string& env) {
   const auto dir = std::filesystem::temp_directory_path() /
                    ("quillet-no-display-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const std::string command =
-      "cd '" + dir.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY " + env +
-      " timeout 30 '" QUILLET_PROGRAM_PATH "' >out 2>err </dev/null";
+      "cd '" + dir.string() +
+      "' && env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE " + env +
+      " XDG_RUNTIME_DIR='" + dir.string() +
+      "' timeout 30 '" QUILLET_PROGRAM_PATH "' >out 2>err </dev/null";
   const int status = std::system(command.c_str());
   Ended run{status, Slurp(dir / "out"), Slurp(dir / "err")};
   std::filesystem::remove_all(dir);

@@ -61,6 +61,8 @@ fuzz:
 screenshot: build
 	./build/release/tools/quillet-snapshot --year 2025 --month 10 \
 	  --today 2025-10-06 --out docs/screenshot.png
+	./build/release/tools/quillet-snapshot --year 2024 --month 2 \
+	  --today 2024-02-04 --hover 4 --out docs/tooltip.png
 
 # Rederives the lunar component's tables from the astronomical core.
 tables: build

@@ -8,10 +8,15 @@
 //
 // Output goes to standard output only once all of it is known, so a run that
 // fails prints nothing there: just one line on standard error, and exit 2.
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -336,17 +341,38 @@ std::string Run(const Arguments& args) {
   return {};
 }
 
+// Writes all of `text` to standard output. A reader that has gone away (a
+// closed pipe, `| head`) has all it wanted, and the program ends quietly;
+// any other failure (a full disk, a closed descriptor) is one line on
+// standard error and status 1, so a script never takes a cut-off result for
+// the whole.
+int WriteOut(std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0 && errno == EPIPE) return 0;
+    if (written <= 0) {
+      const int error = written < 0 ? errno : EIO;
+      std::cerr << "quillet-lunar: cannot write standard output: "
+                << std::strerror(error) << "\n";
+      return 1;
+    }
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A closed pipe shows as EPIPE from write(), not as a signal.
+  std::signal(SIGPIPE, SIG_IGN);
   try {
     const Arguments args = Parse(argc, argv);
     if (args.help) {
-      std::cout << kUsage;
-      return 0;
+      return WriteOut(kUsage);
     }
-    std::cout << Run(args);
-    return 0;
+    return WriteOut(Run(args));
   } catch (const UsageError& e) {
     std::cerr << "quillet-lunar: " << e.what() << "\n";
     return 2;

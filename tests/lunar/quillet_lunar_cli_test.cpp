@@ -30,8 +30,17 @@ std::string ReadAll(const std::string& path) {
   return text.str();
 }
 
+// Where the program's standard output goes.
+enum class Sink {
+  kFile,        // a scratch file, read back into Outcome::out
+  kFullDevice,  // /dev/full: every write fails with ENOSPC
+  kClosedPipe,  // a pipe whose reading end is already closed
+  kClosed,      // no descriptor 1 at all
+};
+
 // Runs the program with these arguments, its output into scratch files.
-Outcome RunProgram(const std::vector<std::string>& arguments) {
+Outcome RunProgram(const std::vector<std::string>& arguments,
+                   Sink sink = Sink::kFile) {
   const std::string scratch = ::testing::TempDir() + "quillet_lunar_" +
                               std::to_string(::getpid()) + "_";
   const std::string outPath = scratch + "out";
@@ -41,15 +50,38 @@ Outcome RunProgram(const std::vector<std::string>& arguments) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
+  int pipeEnds[2] = {-1, -1};
+  if (sink == Sink::kClosedPipe && ::pipe(pipeEnds) != 0) return {};
   const pid_t child = ::fork();
   if (child == 0) {
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int out = -1;
+    switch (sink) {
+      case Sink::kFile:
+        out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        break;
+      case Sink::kFullDevice:
+        out = ::open("/dev/full", O_WRONLY);
+        break;
+      case Sink::kClosedPipe:
+        ::close(pipeEnds[0]);
+        out = pipeEnds[1];
+        break;
+      case Sink::kClosed:
+        break;
+    }
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
+    if (err < 0 || ::dup2(err, 2) < 0) std::_Exit(127);
+    if (sink == Sink::kClosed) {
+      ::close(1);
+    } else if (out < 0 || ::dup2(out, 1) < 0) {
       std::_Exit(127);
     }
     ::execv(argv[0], argv.data());
     std::_Exit(127);
+  }
+  if (sink == Sink::kClosedPipe) {
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
   }
   Outcome outcome;
   int status = 0;
@@ -241,6 +273,38 @@ TEST(QuilletLunarCliTest, BadInputFailsWithOneLine) {
     EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
     EXPECT_EQ(run.err.back(), '\n') << run.err;
     EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+  }
+}
+
+// Output that cannot be written is a failure the caller hears of: status 1
+// and one line on standard error. A reader that has gone away (`| head`) is
+// not: the program stops without a word, and successfully.
+TEST(QuilletLunarCliTest, OutputThatCannotBeWritten) {
+  const struct {
+    std::vector<std::string> args;
+    Sink sink;
+    int status;
+    const char* named;  // in the one line on standard error; "" for none
+  } rows[] = {
+      {{"--tsv", "1901-02-19", "2100-12-31"},
+       Sink::kFullDevice,
+       1,
+       "No space left on device"},
+      {{"2024-03-01"}, Sink::kFullDevice, 1, "cannot write standard output"},
+      {{"--help"}, Sink::kFullDevice, 1, "cannot write standard output"},
+      {{"--terms", "2024"}, Sink::kClosed, 1, "Bad file descriptor"},
+      {{"--tsv", "1901-02-19", "2100-12-31"}, Sink::kClosedPipe, 0, ""},
+      {{"2024-03-01"}, Sink::kClosedPipe, 0, ""},
+  };
+  for (const auto& row : rows) {
+    const Outcome run = RunProgram(row.args, row.sink);
+    EXPECT_EQ(run.status, row.status) << row.args[0] << " " << row.named;
+    if (*row.named == '\0') {
+      EXPECT_EQ(run.err, "");
+    } else {
+      EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+      EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+    }
   }
 }
 

@@ -114,5 +114,30 @@ void BM_LunarDateNote(benchmark::State& state) {
 }
 BENCHMARK(BM_LunarDateNote);
 
+// Everything a day's details show, for one day: its lunar date, the
+// stem-branch year, month and day, the note, the solar term with its instant
+// and every festival. The days cycle through the whole range.
+void BM_WholeDay(benchmark::State& state) {
+  const auto& days = EveryDay();
+  const CnCalendar calendar;
+  size_t next = 0;
+  for (auto _ : state) {
+    const CivilDate d = {days[next].dayKey / 10000,
+                         days[next].dayKey / 100 % 100,
+                         days[next].dayKey % 100};
+    const LunarDate l = calendar.GregorianToLunar(d.year, d.month, d.day);
+    benchmark::DoNotOptimize(l);
+    benchmark::DoNotOptimize(calendar.SexagenaryYear(d.year, d.month, d.day));
+    benchmark::DoNotOptimize(calendar.SexagenaryMonth(d.year, d.month, d.day));
+    benchmark::DoNotOptimize(calendar.SexagenaryDay(d.year, d.month, d.day));
+    benchmark::DoNotOptimize(
+        calendar.LunarDateNote(l.year, l.month, l.day, l.isLeapMonth));
+    benchmark::DoNotOptimize(calendar.SolarTermOn(d.year, d.month, d.day));
+    benchmark::DoNotOptimize(FestivalsOn(d.year, d.month, d.day));
+    if (++next == days.size()) next = 0;
+  }
+}
+BENCHMARK(BM_WholeDay);
+
 }  // namespace
 }  // namespace quillet

@@ -3,11 +3,13 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
+#include "lunar/date_text.h"
+#include "lunar/lunar_names.h"
 #include "lunar/lunar_tables.h"
 
 namespace quillet {
@@ -16,24 +18,10 @@ namespace {
 namespace chr = std::chrono;
 using lunar_tables::kLunarYearCount;
 using lunar_tables::kLunarYears;
-using lunar_tables::kSolarTermNames;
 using lunar_tables::kSolarTerms;
 
-constexpr std::array<std::string_view, 10> kHeavenlyStems = {
-    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<std::string_view, 12> kEarthlyBranches = {
-    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-// In the order of the branches; 4 CE (and so 1984, 2044) was a year of 鼠.
-constexpr std::array<std::string_view, 12> kZodiacAnimals = {
-    "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
-constexpr std::array<std::string_view, 12> kZodiacAnimalsTraditional = {
-    "鼠", "牛", "虎", "兔", "龍", "蛇", "馬", "羊", "猴", "雞", "狗", "豬"};
-constexpr int kRatYear = 4;
-// The solar terms in the traditional script, in the order of kSolarTermNames.
-constexpr std::array<std::string_view, 24> kSolarTermNamesTraditional = {
-    "小寒", "大寒", "立春", "雨水", "驚蟄", "春分", "清明", "穀雨",
-    "立夏", "小滿", "芒種", "夏至", "小暑", "大暑", "立秋", "處暑",
-    "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
+// 4 CE, and so 1984 and 2044, began a cycle of years (甲子).
+constexpr int kCycleStartYear = 4;
 constexpr std::string_view kNewYearsEve = "除夕";
 // The first days of the first month are the Spring Festival's own; a solar
 // term falling on them gets no note.
@@ -44,7 +32,11 @@ constexpr chr::sys_days kLastDay{kLastServedDay};
 constexpr std::size_t kServedDays =
     static_cast<std::size_t>((kLastDay - kFirstDay).count()) + 1;
 constexpr std::size_t kMaxMonths = kLunarYearCount * 13;
-constexpr chr::hours kChinaStandardTimeOffset{8};
+// A 甲子 day, and a 甲子 month (the month of 大雪 in 2008), from which the
+// cycles of days and months are counted.
+constexpr chr::sys_days kCycleDay{chr::year{1949} / 10 / 1};
+constexpr int kCycleMonth =
+    2008 * 12 + 11;  // months counted as year × 12 + (month − 1)
 
 static_assert(kLunarYearCount == kLastLunarYear - kFirstLunarYear + 1);
 static_assert(lunar_tables::kSolarTermYearCount ==
@@ -65,12 +57,32 @@ void CheckRange(const char* operation, const char* argument, int value, int low,
   }
 }
 
-std::string Text(chr::year_month_day date) {
-  char text[16];
-  std::snprintf(
-      text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return text;
+// The remainder of a by b, 0 .. b − 1, for a of either sign.
+constexpr int FloorMod(int a, int b) { return (a % b + b) % b; }
+
+// A served Gregorian day, checked: anything else throws, naming the
+// operation and the argument.
+chr::sys_days ServedDay(const char* operation, int year, int month, int day) {
+  CheckRange(operation, "year", year, static_cast<int>(kFirstServedDay.year()),
+             static_cast<int>(kLastServedDay.year()));
+  CheckRange(operation, "month", month, 1, 12);
+  CheckRange(operation, "day", day, 1, 31);
+  const chr::year_month_day date{chr::year{year},
+                                 chr::month{static_cast<unsigned>(month)},
+                                 chr::day{static_cast<unsigned>(day)}};
+  if (!date.ok()) {
+    const auto last = chr::year_month_day_last{
+        date.year(), chr::month_day_last{date.month()}};
+    ThrowOutOfRange(operation, "day", day, 1,
+                    static_cast<int>(static_cast<unsigned>(last.day())));
+  }
+  const chr::sys_days served{date};
+  if (served < kFirstDay) {
+    throw std::out_of_range(
+        std::string{operation} + ": date " + DateText(date) + " is outside " +
+        DateText(kFirstServedDay) + ".." + DateText(kLastServedDay));
+  }
+  return served;
 }
 
 // The tables unrolled for direct lookups, built once on first use: every
@@ -94,17 +106,14 @@ class CalendarIndex {
       start = chr::year{row.newYear.year} /
               chr::month{static_cast<unsigned>(row.newYear.month)} /
               chr::day{static_cast<unsigned>(row.newYear.day)};
-      int number = 0;
       for (std::size_t i = 0; i < row.monthLengths.size(); ++i) {
-        const bool isLeap =
-            row.leapAfter != 0 && i == static_cast<std::size_t>(row.leapAfter);
-        if (!isLeap) ++number;
-        const char letter = row.monthLengths[i];
-        const bool uncertain = letter == 's' || letter == 'l';
+        const lunar_tables::MonthCode month =
+            lunar_tables::DecodeMonth(row.monthLengths, row.leapAfter, i);
         months_[count] = {static_cast<std::int16_t>(row.year),
-                          static_cast<std::int8_t>(number), isLeap, uncertain};
+                          static_cast<std::int8_t>(month.number), month.isLeap,
+                          month.startUncertain};
         monthStart_[count] = start;
-        start += chr::days{letter == 'L' || letter == 'l' ? 30 : 29};
+        start += chr::days{month.length};
         ++count;
       }
     }
@@ -169,44 +178,51 @@ const lunar_tables::SolarTermRow& SolarTermRowOf(int year) {
                                               lunar_tables::kFirstTableYear)];
 }
 
-// The index of the solar term on a day (UTC+8), if any.
-std::optional<std::size_t> SolarTermOn(chr::sys_days day) {
-  const chr::year_month_day date{day};
-  const auto& row = SolarTermRowOf(static_cast<int>(date.year()));
+// The instant of solar term k of a Gregorian year, in UTC+8.
+chr::sys_seconds TermUtc8(int year, std::size_t k) {
+  const lunar_tables::TermTime time =
+      lunar_tables::DecodeTermTime(SolarTermRowOf(year).dayTime[k]);
+  const chr::sys_days day{chr::year{year} /
+                          chr::month{static_cast<unsigned>(k / 2 + 1)} /
+                          chr::day{static_cast<unsigned>(time.day)}};
+  return day + chr::hours{time.hours} + chr::minutes{time.minutes} +
+         chr::seconds{time.seconds};
+}
+
+// The day of the month (UTC+8) of solar term k of a Gregorian year.
+int TermDay(int year, std::size_t k) {
+  return lunar_tables::DecodeTermTime(SolarTermRowOf(year).dayTime[k]).day;
+}
+
+// The index of the solar term on a day (UTC+8), if any. Each Gregorian month
+// holds two: its 节 (term 2 × (month − 1)) and its 中气.
+std::optional<std::size_t> SolarTermIndexOn(chr::year_month_day date) {
+  const int year = static_cast<int>(date.year());
   const auto first =
       2 * (static_cast<std::size_t>(static_cast<unsigned>(date.month())) - 1);
   const auto dayOfMonth = static_cast<int>(static_cast<unsigned>(date.day()));
   for (std::size_t k = first; k < first + 2; ++k) {
-    if (lunar_tables::DecodeTermTime(row.dayTime[k]).day == dayOfMonth) {
-      return k;
-    }
+    if (TermDay(year, k) == dayOfMonth) return k;
   }
   return std::nullopt;
+}
+
+// The place 1..60 of the stem-branch month that the 节 of Gregorian month
+// `month` of `year` begins (小寒 in January begins a 丑 month, 立春 in
+// February a 寅 month … 大雪 in December a 子 month).
+int CycleMonthOf(int year, int month) {
+  return FloorMod(year * 12 + (month - 1) - kCycleMonth, 60) + 1;
+}
+
+// The month before `month` of `year`, as year × 12 + (month − 1) counts.
+std::pair<int, int> MonthBefore(int year, int month) {
+  return month == 1 ? std::pair{year - 1, 12} : std::pair{year, month - 1};
 }
 
 }  // namespace
 
 LunarDate CnCalendar::GregorianToLunar(int year, int month, int day) const {
-  constexpr const char* kOperation = "GregorianToLunar";
-  CheckRange(kOperation, "year", year, static_cast<int>(kFirstServedDay.year()),
-             static_cast<int>(kLastServedDay.year()));
-  CheckRange(kOperation, "month", month, 1, 12);
-  CheckRange(kOperation, "day", day, 1, 31);
-  const chr::year_month_day date{chr::year{year},
-                                 chr::month{static_cast<unsigned>(month)},
-                                 chr::day{static_cast<unsigned>(day)}};
-  if (!date.ok()) {
-    const auto last = chr::year_month_day_last{
-        date.year(), chr::month_day_last{date.month()}};
-    ThrowOutOfRange(kOperation, "day", day, 1,
-                    static_cast<int>(static_cast<unsigned>(last.day())));
-  }
-  const chr::sys_days served{date};
-  if (served < kFirstDay) {
-    throw std::out_of_range(std::string{kOperation} + ": date " + Text(date) +
-                            " is outside " + Text(kFirstServedDay) + ".." +
-                            Text(kLastServedDay));
-  }
+  const chr::sys_days served = ServedDay("GregorianToLunar", year, month, day);
   const CalendarIndex& index = Index();
   const std::size_t m = index.MonthOf(served);
   const CalendarIndex::Month& lunarMonth = index.MonthAt(m);
@@ -239,47 +255,33 @@ std::string CnCalendar::LunarDateNote(int year, int month, int day,
   const chr::sys_days date = index.MonthStart(m) + chr::days{day - 1};
   if (date == index.LastDayOfYear(year)) return std::string{kNewYearsEve};
   if (month == 1 && !isLeapMonth && day <= kSpringFestivalDays) return {};
-  const std::optional<std::size_t> term = SolarTermOn(date);
+  const std::optional<std::size_t> term =
+      SolarTermIndexOn(chr::year_month_day{date});
   if (!term) return {};
   return SolarTermName(static_cast<int>(*term), script);
 }
 
-// Zodiac animals and stem-branch names follow the lunar year, which begins
-// on the lunar new year (not at 立春, as some almanacs count).
+// The zodiac animal of a lunar year, which begins on the lunar new year (not
+// at 立春, as some almanacs count).
 std::string CnCalendar::ZodiacAnimal(int year, Script script) const {
   CheckRange("ZodiacAnimal", "year", year, kFirstLunarYear, kLastLunarYear);
-  const auto branch = static_cast<std::size_t>((year - kRatYear) % 12);
-  return std::string{script == Script::kTraditional
-                         ? kZodiacAnimalsTraditional[branch]
-                         : kZodiacAnimals[branch]};
+  return std::string{names::Zodiac((year - kCycleStartYear) % 12, script)};
 }
 
 std::array<SolarTerm, 24> CnCalendar::SolarTerms(int gregorianYear) const {
   CheckRange("SolarTerms", "gregorianYear", gregorianYear, kFirstSolarTermYear,
              kLastSolarTermYear);
-  const auto& row = SolarTermRowOf(gregorianYear);
   std::array<SolarTerm, 24> terms;
   for (std::size_t k = 0; k < terms.size(); ++k) {
-    const lunar_tables::TermTime time =
-        lunar_tables::DecodeTermTime(row.dayTime[k]);
-    const chr::sys_days day{chr::year{gregorianYear} /
-                            chr::month{static_cast<unsigned>(k / 2 + 1)} /
-                            chr::day{static_cast<unsigned>(time.day)}};
-    const chr::sys_seconds utc8 = day + chr::hours{time.hours} +
-                                  chr::minutes{time.minutes} +
-                                  chr::seconds{time.seconds};
-    terms[k] = {std::string{kSolarTermNames[k]},
-                utc8 - kChinaStandardTimeOffset};
+    terms[k] = {std::string{names::SolarTermName(static_cast<int>(k))},
+                TermUtc8(gregorianYear, k) - kChinaStandardTimeOffset};
   }
   return terms;
 }
 
 std::string CnCalendar::SolarTermName(int term, Script script) const {
   CheckRange("SolarTermName", "term", term, 0, 23);
-  const auto k = static_cast<std::size_t>(term);
-  return std::string{script == Script::kTraditional
-                         ? kSolarTermNamesTraditional[k]
-                         : kSolarTermNames[k]};
+  return std::string{names::SolarTermName(term, script)};
 }
 
 bool CnCalendar::MonthStartUncertain(int year, int month,
@@ -292,9 +294,97 @@ bool CnCalendar::MonthStartUncertain(int year, int month,
 
 std::string CnCalendar::SexagenaryName(int index) const {
   CheckRange("SexagenaryName", "index", index, 1, 60);
-  const auto position = static_cast<std::size_t>(index - 1);
-  return std::string{kHeavenlyStems[position % 10]} +
-         std::string{kEarthlyBranches[position % 12]};
+  return names::Sexagenary(index);
+}
+
+int CnCalendar::SexagenaryDay(int year, int month, int day) const {
+  const chr::sys_days served = ServedDay("SexagenaryDay", year, month, day);
+  return FloorMod((served - kCycleDay).count(), 60) + 1;
+}
+
+int CnCalendar::SexagenaryMonth(int year, int month, int day) const {
+  ServedDay("SexagenaryMonth", year, month, day);
+  // Before this month's 节 the day still belongs to the month the previous
+  // 节 began. The served days start after 立春 1901, so that 节 is in the
+  // tables.
+  if (day >= TermDay(year, 2 * static_cast<std::size_t>(month - 1))) {
+    return CycleMonthOf(year, month);
+  }
+  const auto [y, m] = MonthBefore(year, month);
+  return CycleMonthOf(y, m);
+}
+
+int CnCalendar::SexagenaryMonth(chr::sys_seconds instant) const {
+  const chr::sys_seconds utc8 = instant + kChinaStandardTimeOffset;
+  const chr::year_month_day date{chr::floor<chr::days>(utc8)};
+  const int year = static_cast<int>(date.year());
+  const int month = static_cast<int>(static_cast<unsigned>(date.month()));
+  ServedDay("SexagenaryMonth", year, month,
+            static_cast<int>(static_cast<unsigned>(date.day())));
+  if (utc8 >= TermUtc8(year, 2 * static_cast<std::size_t>(month - 1))) {
+    return CycleMonthOf(year, month);
+  }
+  const auto [y, m] = MonthBefore(year, month);
+  return CycleMonthOf(y, m);
+}
+
+int CnCalendar::SexagenaryYear(int year, int month, int day,
+                               YearStart start) const {
+  const chr::sys_days served = ServedDay("SexagenaryYear", year, month, day);
+  int cycleYear = year;
+  if (start == YearStart::kLunarNewYear) {
+    const CalendarIndex& index = Index();
+    cycleYear = index.MonthAt(index.MonthOf(served)).year;
+  } else {
+    // 立春 is term 2, in February.
+    constexpr std::size_t kSpringBegins = 2;
+    const bool beforeSpring =
+        month == 1 || (month == 2 && day < TermDay(year, kSpringBegins));
+    if (beforeSpring) --cycleYear;
+  }
+  return FloorMod(cycleYear - kCycleStartYear, 60) + 1;
+}
+
+std::optional<SolarTermOnDay> CnCalendar::SolarTermOn(int year, int month,
+                                                      int day) const {
+  ServedDay("SolarTermOn", year, month, day);
+  const chr::year_month_day date{chr::year{year},
+                                 chr::month{static_cast<unsigned>(month)},
+                                 chr::day{static_cast<unsigned>(day)}};
+  const std::optional<std::size_t> k = SolarTermIndexOn(date);
+  if (!k) return std::nullopt;
+  return SolarTermOnDay{
+      static_cast<int>(*k),
+      {std::string{names::SolarTermName(static_cast<int>(*k))},
+       TermUtc8(year, *k) - kChinaStandardTimeOffset}};
+}
+
+std::optional<chr::year_month_day> CnCalendar::Anniversary(
+    const LunarDate& date, int lunarYear, LeapMonthRule leap,
+    MissingDayRule missing) const {
+  constexpr const char* kOperation = "Anniversary";
+  CheckRange(kOperation, "lunarYear", lunarYear, kFirstLunarYear,
+             kLastLunarYear);
+  CheckRange(kOperation, "month", date.month, 1, 12);
+  CheckRange(kOperation, "day", date.day, 1, 30);
+  const int leapAfter =
+      kLunarYears[static_cast<std::size_t>(lunarYear - kFirstLunarYear)]
+          .leapAfter;
+  bool isLeap = false;
+  if (date.isLeapMonth) {
+    const bool present = leapAfter == date.month;
+    if (leap == LeapMonthRule::kLeapOnly && !present) return std::nullopt;
+    isLeap = present && leap != LeapMonthRule::kOrdinaryMonth;
+  }
+  const CalendarIndex& index = Index();
+  const std::size_t m =
+      index.FindMonth(kOperation, lunarYear, date.month, isLeap);
+  int day = date.day;
+  if (day > index.MonthLength(m)) {
+    if (missing == MissingDayRule::kSkip) return std::nullopt;
+    day = index.MonthLength(m);
+  }
+  return chr::year_month_day{index.MonthStart(m) + chr::days{day - 1}};
 }
 
 }  // namespace quillet

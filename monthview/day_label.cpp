@@ -1,20 +1,13 @@
 #include "monthview/day_label.h"
 
-#include <array>
 #include <string_view>
 
+#include "lunar/lunar_names.h"
 #include "monthview/day_key.h"
-#include "monthview/festivals.h"
 #include "monthview/gbk.h"
 
 namespace quillet {
 namespace {
-
-// The numeral of k, 1..10, is kNumerals[k - 1].
-constexpr std::array<std::string_view, 10> kNumerals{
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
-
-std::string_view Numeral(int k) { return kNumerals[k - 1]; }
 
 // Notes and day names stand at a fixed 12 pixels left of the centre line, a
 // two-character text in the 12-pixel Song face; festivals and month names are
@@ -24,31 +17,11 @@ int CentredOffset(std::string_view counted) {
   return -3 * static_cast<int>(GbkByteLength(counted));
 }
 
-Rgb FestivalColor(char category) {
-  const bool digit = category >= '0' && category <= '9';
-  return kFestivalColors[digit ? category - '0' : 0];
-}
-
 }  // namespace
 
-std::string LunarMonthName(int month, bool isLeapMonth, int monthDays) {
-  std::string name = isLeapMonth ? "闰" : "";
-  if (month > 10) {
-    name += "十";
-    name += Numeral(month - 10);
-  } else {
-    name += Numeral(month);
-  }
-  name += monthDays == 30 ? "月大" : "月小";
-  return name;
-}
-
-std::string LunarDayName(int day) {
-  if (day <= 10) return std::string("初").append(Numeral(day));
-  if (day < 20) return std::string("十").append(Numeral(day - 10));
-  if (day == 20) return "二十";
-  if (day < 30) return std::string("廿").append(Numeral(day - 20));
-  return "三十";
+std::string LunarMonthLabel(int month, bool isLeapMonth, int monthDays) {
+  return names::LunarMonth(month, isLeapMonth, names::MonthStyle::kGrid)
+      .append(monthDays == 30 ? "大" : "小");
 }
 
 DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey) {
@@ -61,22 +34,23 @@ DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey) {
     return {DayLabelKind::kNote, std::move(note), kNoteColor, kFixedLabelOffset,
             lunar};
   }
-  const std::string_view festival =
-      FestivalTextFor(month, day, lunar.month, lunar.day);
-  if (!festival.empty()) {
-    return {DayLabelKind::kFestival, std::string(festival.substr(1)),
-            FestivalColor(festival.front()), CentredOffset(festival), lunar};
+  if (const FestivalRow* festival =
+          FirstFestivalRow(month, day, lunar.month, lunar.day)) {
+    // Centred as the stored text counts, its category digit included.
+    return {DayLabelKind::kFestival, std::string(festival->name()),
+            FestivalColor(festival->category()), CentredOffset(festival->text),
+            lunar};
   }
   if (lunar.day == 1) {
-    std::string name = LunarMonthName(
+    std::string name = LunarMonthLabel(
         lunar.month, lunar.isLeapMonth,
         calendar.LunarMonthDays(lunar.year, lunar.month, lunar.isLeapMonth));
     const int offset = CentredOffset(name);
     return {DayLabelKind::kMonthName, std::move(name), kMonthNameColor, offset,
             lunar};
   }
-  return {DayLabelKind::kDayName, LunarDayName(lunar.day), kDayNameColor,
-          kFixedLabelOffset, lunar};
+  return {DayLabelKind::kDayName, std::string(names::LunarDay(lunar.day)),
+          kDayNameColor, kFixedLabelOffset, lunar};
 }
 
 }  // namespace quillet

@@ -7,6 +7,7 @@
 
 #include "lunar/cn_calendar.h"
 #include "monthview/canvas.h"
+#include "monthview/festivals.h"
 
 namespace quillet {
 
@@ -22,14 +23,22 @@ struct DayLabel {
 
 // Label colours.
 inline constexpr Rgb kNoteColor{0x00, 0x00, 0xFF};
-// A festival's colour, by its category digit: "1" red, "2" green, any other
-// blue.
+// A festival's colour, by its category: public holidays red, commemorative
+// days green, lunar festivals blue.
 inline constexpr Rgb kFestivalRed{0xFF, 0x00, 0x00};
 inline constexpr Rgb kFestivalGreen{0x00, 0xFF, 0x00};
 inline constexpr Rgb kFestivalBlue{0x00, 0x00, 0xFF};
-inline constexpr Rgb kFestivalColors[10] = {
-    kFestivalBlue, kFestivalRed,  kFestivalGreen, kFestivalBlue, kFestivalBlue,
-    kFestivalBlue, kFestivalBlue, kFestivalBlue,  kFestivalBlue, kFestivalBlue};
+constexpr Rgb FestivalColor(FestivalCategory category) {
+  switch (category) {
+    case FestivalCategory::kPublicHoliday:
+      return kFestivalRed;
+    case FestivalCategory::kCommemorative:
+      return kFestivalGreen;
+    case FestivalCategory::kLunarFestival:
+      break;
+  }
+  return kFestivalBlue;
+}
 inline constexpr Rgb kMonthNameColor{0x90, 0x00, 0xFF};
 inline constexpr Rgb kDayNameColor{0x00, 0x00, 0x00};
 
@@ -40,8 +49,8 @@ inline constexpr int kLabelBelowRowTop = 30;
 // 100 + day, a valid date of 1902..2047).
 DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey);
 
-// "闰四月大", "十一月小", "初十", "廿一", "三十" …
-std::string LunarMonthName(int month, bool isLeapMonth, int monthDays);
-std::string LunarDayName(int day);
+// The label of a lunar month's first day: its name as the grid writes it,
+// then its size: "闰四月大", "十一月小".
+std::string LunarMonthLabel(int month, bool isLeapMonth, int monthDays);
 
 }  // namespace quillet

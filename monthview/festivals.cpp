@@ -1,12 +1,16 @@
 #include "monthview/festivals.h"
 
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 #include "lunar/cn_calendar.h"
 #include "monthview/day_key.h"
 
 namespace quillet {
 namespace {
+
+namespace chr = std::chrono;
 
 constexpr auto G = FestivalCalendar::kGregorian;
 constexpr auto L = FestivalCalendar::kLunar;
@@ -77,26 +81,68 @@ constexpr std::array<FestivalRow, 54> kFestivals{{
 
 std::span<const FestivalRow> FestivalRows() { return kFestivals; }
 
-std::string_view FestivalTextFor(int month, int day, int lunarMonth,
-                                 int lunarDay) {
+const FestivalRow* FirstFestivalRow(int month, int day, int lunarMonth,
+                                    int lunarDay) {
   for (const FestivalRow& row : kFestivals) {
-    const bool gregorian = row.calendar == FestivalCalendar::kGregorian;
-    const int rowMonth = gregorian ? month : lunarMonth;
-    const int rowDay = gregorian ? day : lunarDay;
-    if (rowMonth == row.month && rowDay >= row.firstDay &&
-        rowDay <= row.lastDay) {
-      return row.text;
-    }
+    if (row.Matches(month, day, lunarMonth, lunarDay)) return &row;
   }
-  return {};
+  return nullptr;
 }
 
 std::string FestivalText(int dayKey) {
   const CivilDate day = FromDayKey(dayKey);
   const LunarDate lunar =
       CnCalendar().GregorianToLunar(day.year, day.month, day.day);
-  return std::string(
-      FestivalTextFor(day.month, day.day, lunar.month, lunar.day));
+  const FestivalRow* row =
+      FirstFestivalRow(day.month, day.day, lunar.month, lunar.day);
+  return row ? std::string(row->text) : std::string();
+}
+
+std::vector<Festival> FestivalsOn(int year, int month, int day) {
+  const LunarDate lunar = CnCalendar().GregorianToLunar(year, month, day);
+  std::vector<Festival> festivals;
+  for (const FestivalRow& row : kFestivals) {
+    if (row.Matches(month, day, lunar.month, lunar.day)) {
+      festivals.push_back({std::string(row.name()), row.category()});
+    }
+  }
+  return festivals;
+}
+
+std::vector<chr::year_month_day> FestivalDays(std::string_view name,
+                                              int gregorianYear) {
+  if (gregorianYear < kFirstSolarTermYear ||
+      gregorianYear > kLastSolarTermYear) {
+    throw std::out_of_range("FestivalDays: gregorianYear " +
+                            std::to_string(gregorianYear) + " is outside " +
+                            std::to_string(kFirstSolarTermYear) + ".." +
+                            std::to_string(kLastSolarTermYear));
+  }
+  std::vector<const FestivalRow*> rows;
+  for (const FestivalRow& row : kFestivals) {
+    if (row.name() == name) rows.push_back(&row);
+  }
+  std::vector<chr::year_month_day> days;
+  if (rows.empty()) return days;
+  const CnCalendar calendar;
+  const chr::sys_days first =
+      std::max(chr::sys_days{chr::year{gregorianYear} / 1 / 1},
+               chr::sys_days{kFirstServedDay});
+  const chr::sys_days last{chr::year{gregorianYear} / 12 / 31};
+  for (chr::sys_days d = first; d <= last; ++d) {
+    const chr::year_month_day date{d};
+    const int month = static_cast<int>(static_cast<unsigned>(date.month()));
+    const int day = static_cast<int>(static_cast<unsigned>(date.day()));
+    const LunarDate lunar =
+        calendar.GregorianToLunar(gregorianYear, month, day);
+    for (const FestivalRow* row : rows) {
+      if (row->Matches(month, day, lunar.month, lunar.day)) {
+        days.push_back(date);
+        break;
+      }
+    }
+  }
+  return days;
 }
 
 }  // namespace quillet

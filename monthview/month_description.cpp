@@ -1,20 +1,9 @@
 #include "monthview/month_description.h"
 
-#include <array>
-#include <string_view>
-
+#include "lunar/lunar_names.h"
 #include "monthview/day_label.h"
 
 namespace quillet {
-namespace {
-
-// The lunar months as they are spoken.
-constexpr std::array<std::string_view, 12> kSpokenMonthNames{
-    "正月", "二月", "三月", "四月", "五月", "六月",
-    "七月", "八月", "九月", "十月", "冬月", "腊月"};
-
-}  // namespace
-
 std::string MonthDescription(int year, int month) {
   return MonthDescription(ChooseMonthLabels(year, month));
 }
@@ -27,8 +16,9 @@ std::string MonthDescription(const MonthLabels& month) {
     if (day > 1) description += "；";
     description += monthNumber + "月" + std::to_string(day) + "日 ";
     if (label.kind == DayLabelKind::kDayName) {
-      if (label.lunar.isLeapMonth) description += "闰";
-      description += kSpokenMonthNames[label.lunar.month - 1];
+      // A day's name alone is read with its month's, as spoken: 冬月初二.
+      description += names::LunarMonth(
+          label.lunar.month, label.lunar.isLeapMonth, names::MonthStyle::kFull);
     }
     description += label.text;
   }

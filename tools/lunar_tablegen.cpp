@@ -17,6 +17,8 @@
 #include <string_view>
 
 #include "lunar/astronomy/lunar_reckoning.h"
+#include "lunar/date_text.h"
+#include "lunar/lunar_names.h"
 #include "lunar/lunar_tables.h"
 
 namespace {
@@ -28,23 +30,7 @@ using std::chrono::year_month_day;
 constexpr auto kNearMidnight = std::chrono::minutes{15};
 
 std::string FormatDay(sys_days day) {
-  const year_month_day date{day};
-  char text[16];
-  std::snprintf(
-      text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return text;
-}
-
-std::string FormatTime(std::chrono::sys_seconds time) {
-  const auto day = std::chrono::floor<std::chrono::days>(time);
-  const std::chrono::hh_mm_ss clock{time - day};
-  char text[16];
-  std::snprintf(text, sizeof text, " %02d:%02d:%02d",
-                static_cast<int>(clock.hours().count()),
-                static_cast<int>(clock.minutes().count()),
-                static_cast<int>(clock.seconds().count()));
-  return FormatDay(day) + text;
+  return quillet::DateText(year_month_day{day});
 }
 
 // A comment for the tables naming each month whose first day is uncertain,
@@ -59,24 +45,22 @@ std::string UncertainMonthsComment(const Reckoning& reckoning) {
          "// day of its computed new moon:\n";
   for (const auto& year : reckoning.years) {
     sys_days start{year.newYear};
-    int number = 0;
     for (std::size_t i = 0; i < year.monthLengths.size(); ++i) {
-      const bool isLeap =
-          year.leapAfter != 0 && i == static_cast<std::size_t>(year.leapAfter);
-      if (!isLeap) ++number;
-      const char letter = year.monthLengths[i];
-      if (letter == 's' || letter == 'l') {
+      const auto month = quillet::lunar_tables::DecodeMonth(year.monthLengths,
+                                                            year.leapAfter, i);
+      if (month.startUncertain) {
         for (const auto& moon : reckoning.newMoons) {
           if (moon.monthStart != start) continue;
-          out << "//   " << year.year << (isLeap ? " leap month " : " month ")
-              << number << ": new moon "
-              << FormatTime(quillet::reckoning::Utc8Time(moon.jdTT))
+          out << "//   " << year.year
+              << (month.isLeap ? " leap month " : " month ") << month.number
+              << ": new moon "
+              << quillet::DateTimeText(quillet::reckoning::Utc8Time(moon.jdTT))
               << ", begins " << FormatDay(start) << " (margin "
               << quillet::reckoning::StartUncertainty(year.year).count()
               << " s)\n";
         }
       }
-      start += std::chrono::days{letter == 'L' || letter == 'l' ? 30 : 29};
+      start += std::chrono::days{month.length};
     }
   }
   return out.str();
@@ -150,24 +134,21 @@ std::string InstantsTsv(const Reckoning& reckoning, std::ostream& nearLog) {
     const auto time = quillet::reckoning::Utc8Time(jdTT);
     const auto offset = FromMidnight(time);
     const bool near = std::chrono::abs(offset) < kNearMidnight;
-    out << event << '\t' << FormatTime(time) << '\t' << FormatDay(used) << '\t'
-        << offset.count() << '\t' << (near ? "yes" : "") << '\t'
-        << (uncertain ? "yes" : "") << '\n';
+    out << event << '\t' << quillet::DateTimeText(time) << '\t'
+        << FormatDay(used) << '\t' << offset.count() << '\t'
+        << (near ? "yes" : "") << '\t' << (uncertain ? "yes" : "") << '\n';
     if (near) {
-      nearLog << "  " << FormatTime(time) << "  " << event << "  (day used "
-              << FormatDay(used) << (uncertain ? ", start uncertain" : "")
-              << ")\n";
+      nearLog << "  " << quillet::DateTimeText(time) << "  " << event
+              << "  (day used " << FormatDay(used)
+              << (uncertain ? ", start uncertain" : "") << ")\n";
     }
   };
   for (const auto& moon : reckoning.newMoons) {
     row("new moon", moon.jdTT, moon.monthStart, moon.startUncertain);
   }
   for (const auto& term : reckoning.solarTerms) {
-    row(
-        std::string{
-            quillet::lunar_tables::kSolarTermNames[static_cast<std::size_t>(
-                term.term)]},
-        term.jdTT, term.dayUtc8, false);
+    row(std::string{quillet::names::SolarTermName(term.term)}, term.jdTT,
+        term.dayUtc8, false);
   }
   return out.str();
 }

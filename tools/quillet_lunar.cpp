@@ -10,12 +10,10 @@
 // fails prints nothing there: just one line on standard error, and exit 2.
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -25,6 +23,8 @@
 #include <vector>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/date_text.h"
+#include "lunar/lunar_names.h"
 
 namespace {
 
@@ -62,24 +62,7 @@ struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-std::string Text(chr::year_month_day date) {
-  char text[16];
-  std::snprintf(
-      text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-  return text;
-}
-
-std::string Text(chr::sys_seconds time) {
-  const auto day = chr::floor<chr::days>(time);
-  const chr::hh_mm_ss clock{time - day};
-  char text[16];
-  std::snprintf(text, sizeof text, " %02d:%02d:%02d",
-                static_cast<int>(clock.hours().count()),
-                static_cast<int>(clock.minutes().count()),
-                static_cast<int>(clock.seconds().count()));
-  return Text(chr::year_month_day{day}) + text;
-}
+std::string Text(chr::year_month_day date) { return quillet::DateText(date); }
 
 const std::string kServedRange =
     Text(quillet::kFirstServedDay) + ".." + Text(quillet::kLastServedDay);
@@ -88,34 +71,20 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // YYYY-MM-DD, a real day within the served range.
 chr::year_month_day ParseDate(std::string_view what, std::string_view text) {
-  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
-                      IsDigit(text[0]) && IsDigit(text[1]) &&
-                      IsDigit(text[2]) && IsDigit(text[3]) &&
-                      IsDigit(text[5]) && IsDigit(text[6]) &&
-                      IsDigit(text[8]) && IsDigit(text[9]);
-  if (!shaped) {
+  const std::optional<chr::year_month_day> date = quillet::ParseDateText(text);
+  if (!date) {
     throw UsageError("bad " + std::string{what} + " '" + std::string{text} +
                      "': expected YYYY-MM-DD");
   }
-  const auto number = [&](std::size_t at, std::size_t length) {
-    int value = 0;
-    for (std::size_t i = at; i < at + length; ++i) {
-      value = value * 10 + (text[i] - '0');
-    }
-    return value;
-  };
-  const chr::year_month_day date{
-      chr::year{number(0, 4)}, chr::month{static_cast<unsigned>(number(5, 2))},
-      chr::day{static_cast<unsigned>(number(8, 2))}};
-  if (!date.ok()) {
+  if (!date->ok()) {
     throw UsageError("bad " + std::string{what} + " '" + std::string{text} +
                      "': no such day");
   }
-  if (date < quillet::kFirstServedDay || date > quillet::kLastServedDay) {
+  if (*date < quillet::kFirstServedDay || *date > quillet::kLastServedDay) {
     throw UsageError(std::string{what} + " " + std::string{text} +
                      " is outside the range served, " + kServedRange);
   }
-  return date;
+  return *date;
 }
 
 int ParseNumber(std::string_view what, std::string_view text) {
@@ -137,43 +106,6 @@ void CheckRange(std::string_view what, int value, int low, int high) {
   }
 }
 
-// The names a person reads: months 正月 .. 腊月 (冬月 the 11th), days 初一 ..
-// 三十.
-constexpr std::array<std::string_view, 10> kNumerals = {
-    "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
-
-std::string MonthName(int month, bool isLeap, Script script) {
-  const bool traditional = script == Script::kTraditional;
-  std::string name{isLeap ? (traditional ? "閏" : "闰") : ""};
-  if (month == 1) {
-    name += "正";
-  } else if (month == 11) {
-    name += "冬";
-  } else if (month == 12) {
-    name += traditional ? "臘" : "腊";
-  } else {
-    name += kNumerals[static_cast<std::size_t>(month - 1)];
-  }
-  return name + "月";
-}
-
-std::string DayName(int day) {
-  const auto numeral = [](int k) {
-    return std::string{kNumerals[static_cast<std::size_t>(k - 1)]};
-  };
-  if (day <= 10) return "初" + numeral(day);
-  if (day < 20) return "十" + numeral(day - 10);
-  if (day == 20) return "二十";
-  if (day < 30) return "廿" + numeral(day - 20);
-  return "三十";
-}
-
-// The stem-branch name of a lunar year: 4 CE, and so 1984, began a cycle
-// (甲子).
-std::string YearName(const CnCalendar& calendar, int year) {
-  return calendar.SexagenaryName((year - 4) % 60 + 1) + "年";
-}
-
 LunarDate LunarOf(const CnCalendar& calendar, chr::year_month_day date) {
   return calendar.GregorianToLunar(static_cast<int>(date.year()),
                                    static_cast<int>(unsigned{date.month()}),
@@ -189,9 +121,11 @@ std::string Note(const CnCalendar& calendar, const LunarDate& lunar,
 std::string PersonLine(const CnCalendar& calendar, chr::year_month_day date,
                        Script script) {
   const LunarDate lunar = LunarOf(calendar, date);
-  std::string line = Text(date) + " " + YearName(calendar, lunar.year) + " " +
-                     MonthName(lunar.month, lunar.isLeapMonth, script) +
-                     DayName(lunar.day);
+  const int cycleYear = calendar.SexagenaryYear(
+      static_cast<int>(date.year()), static_cast<int>(unsigned{date.month()}),
+      static_cast<int>(unsigned{date.day()}));
+  std::string line = Text(date) + " " + quillet::names::Sexagenary(cycleYear) +
+                     "年 " + quillet::names::LunarMonthDay(lunar, script);
   const std::string note = Note(calendar, lunar, script);
   if (!note.empty()) line += " " + note;
   return line + "\n";
@@ -241,10 +175,12 @@ std::string TermRows(const CnCalendar& calendar, int year, Script script) {
   std::string rows = "date\tname\tinstant_utc8\n";
   int k = 0;
   for (const quillet::SolarTerm& term : calendar.SolarTerms(year)) {
-    const chr::sys_seconds utc8 = term.instant + chr::hours{8};
+    const chr::sys_seconds utc8 =
+        term.instant + quillet::kChinaStandardTimeOffset;
     const auto day = chr::floor<chr::days>(utc8);
     rows += Text(chr::year_month_day{day}) + "\t" +
-            calendar.SolarTermName(k++, script) + "\t" + Text(utc8) + "\n";
+            calendar.SolarTermName(k++, script) + "\t" +
+            quillet::DateTimeText(utc8) + "\n";
   }
   return rows;
 }

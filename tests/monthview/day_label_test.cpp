@@ -276,9 +276,9 @@ TEST(DayLabelTest, MonthAndDayNames) {
                 {10, false, 29, "十月小"},   {11, true, 29, "闰十一月小"},
                 {12, false, 30, "十二月大"}, {4, true, 30, "闰四月大"}};
   for (const auto& m : months) {
-    EXPECT_EQ(LunarMonthName(m.month, m.leap, m.days), m.name);
+    EXPECT_EQ(LunarMonthLabel(m.month, m.leap, m.days), m.name);
   }
-  EXPECT_EQ(GbkByteLength(LunarMonthName(11, true, 29)), 10u);
+  EXPECT_EQ(GbkByteLength(LunarMonthLabel(11, true, 29)), 10u);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <chrono>
 #include <iterator>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "lunar/cn_calendar.h"
 #include "tests/support/festival_rows.h"
@@ -67,6 +69,79 @@ TEST(FestivalTextTest, GregorianDays) {
   for (const auto& c : cases) {
     EXPECT_EQ(FestivalText(c.dayKey), c.text) << c.dayKey;
   }
+}
+
+// Every served day against the literal rows: all the rows that hold, in
+// order, each with the category its digit names.
+TEST(FestivalsOnTest, EveryServedDayAgainstTheRows) {
+  const CnCalendar calendar;
+  const FestivalCategory kByDigit[] = {FestivalCategory::kPublicHoliday,
+                                       FestivalCategory::kCommemorative,
+                                       FestivalCategory::kLunarFestival};
+  int doubled = 0;
+  for (chr::sys_days day{kFirstServedDay}; day <= chr::sys_days{kLastServedDay};
+       day += chr::days{1}) {
+    const testing::CivilDay civil = testing::Civil(day);
+    const LunarDate lunar = testing::LunarOf(calendar, day);
+    std::vector<Festival> expected;
+    for (const testing::LiteralRow& row : testing::kFestivalRows) {
+      const int month = row.lunar ? lunar.month : civil.month;
+      const int dayOfMonth = row.lunar ? lunar.day : civil.day;
+      if (month == row.month && dayOfMonth >= row.firstDay &&
+          dayOfMonth <= row.lastDay) {
+        expected.push_back(
+            {std::string{row.text + 1}, kByDigit[row.text[0] - '1']});
+      }
+    }
+    ASSERT_EQ(FestivalsOn(civil.year, civil.month, civil.day), expected)
+        << testing::Text(day);
+    doubled += expected.size() > 1;
+  }
+  EXPECT_GT(doubled, 0) << "some days hold two festivals";
+}
+
+TEST(FestivalsOnTest, DaysWithTwoFestivals) {
+  const auto names = [](int y, int m, int d) {
+    std::vector<std::string> out;
+    for (const Festival& f : FestivalsOn(y, m, d)) out.push_back(f.name);
+    return out;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(names(2001, 10, 1), (V{"国庆节", "中秋节"}));
+  EXPECT_EQ(names(2010, 2, 14), (V{"春节", "情人节"}));
+  EXPECT_EQ(names(2024, 9, 17), (V{"中秋节"}));
+  EXPECT_EQ(names(2024, 6, 26), V{});
+  EXPECT_EQ(FestivalsOn(2001, 10, 1).front().category,
+            FestivalCategory::kPublicHoliday);
+  EXPECT_THROW(FestivalsOn(1901, 2, 18), std::out_of_range);
+  EXPECT_THROW(FestivalsOn(2101, 1, 1), std::out_of_range);
+}
+
+TEST(FestivalDaysTest, NamedFestivalInAYear) {
+  using namespace std::chrono_literals;
+  using Days = std::vector<chr::year_month_day>;
+  const struct {
+    const char* name;
+    int year;
+    Days expected;
+  } cases[] = {
+      {"中秋节", 2023, {2023y / 9 / 29}},
+      {"春节", 2024, {2024y / 2 / 10, 2024y / 2 / 11, 2024y / 2 / 12}},
+      {"春节", 1901, {1901y / 2 / 19, 1901y / 2 / 20, 1901y / 2 / 21}},
+      // 2009 had a leap fifth month: 端午 on 初五 of both.
+      {"端午节", 2009, {2009y / 5 / 28, 2009y / 6 / 27}},
+      // 腊八 of lunar 2023 falls in January 2024, that of lunar 2024 in 2025.
+      {"腊八节", 2024, {2024y / 1 / 18}},
+      {"国庆节", 2030, {2030y / 10 / 1, 2030y / 10 / 2, 2030y / 10 / 3}},
+      {"元旦", 1901, {}},  // before the first day served
+      {"除夕", 2024, {}},  // a note of the calendar, not a festival row
+      {"", 2024, {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FestivalDays(c.name, c.year), c.expected)
+        << c.name << " " << c.year;
+  }
+  EXPECT_THROW(FestivalDays("春节", 2101), std::out_of_range);
 }
 
 }  // namespace

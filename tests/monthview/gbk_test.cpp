@@ -9,6 +9,7 @@
 #include <string>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/lunar_names.h"
 #include "monthview/day_label.h"
 #include "monthview/festivals.h"
 #include "monthview/grid.h"
@@ -40,11 +41,11 @@ std::optional<std::string> ToGbk(const std::string& utf8) {
 std::set<std::string> EveryMonthViewText() {
   std::set<std::string> texts = {kYearMessage, kMonthMessage};
   for (const FestivalRow& row : FestivalRows()) texts.emplace(row.text);
-  for (int day = 2; day <= 30; ++day) texts.insert(LunarDayName(day));
+  for (int day = 2; day <= 30; ++day) texts.emplace(names::LunarDay(day));
   for (int month = 1; month <= 12; ++month) {
     for (const bool leap : {false, true}) {
       for (const int days : {29, 30}) {
-        texts.insert(LunarMonthName(month, leap, days));
+        texts.insert(LunarMonthLabel(month, leap, days));
       }
     }
   }

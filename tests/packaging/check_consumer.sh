@@ -14,7 +14,7 @@ src=$(cd "$(dirname "$0")/consumer" && pwd)
 readme=$(dirname "$0")/../../README.md
 # 1 April 2023 was day 11 of the leap second month of the year of the rabbit
 # (闰二月 began on 22 March 2023).
-expected='2023-04-01: lunar year 2023, leap month 2, day 11, 兔'
+expected='2023-04-01: lunar year 2023, leap month 2, day 11, 兔, 闰二月十一, 己丑日'
 need_tool pkg-config pkg-config
 
 rm -rf "$out"

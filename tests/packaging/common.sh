@@ -57,6 +57,8 @@ package_files() { # package_files quillet|libquillet-lunar-dev
       local lib=${QUILLET_LIBDIR:?} cmake=${QUILLET_LIBDIR}/cmake/QuilletLunar
       printf '%s\n' \
         include/quillet/lunar/cn_calendar.h \
+        include/quillet/lunar/date_text.h \
+        include/quillet/lunar/lunar_names.h \
         "$lib/libquillet-lunar.a" \
         "$lib/pkgconfig/quillet-lunar.pc" \
         "$cmake/QuilletLunarConfig.cmake" \

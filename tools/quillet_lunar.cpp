@@ -4,6 +4,7 @@
 //   quillet-lunar [--traditional] --tsv FROM TO
 //   quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
 //   quillet-lunar [--traditional] --terms YEAR
+//   quillet-lunar ics ... FROM TO        (tools/quillet_lunar/ics.h)
 //   quillet-lunar --help
 //
 // Output goes to standard output only once all of it is known, so a run that
@@ -14,9 +15,11 @@
 #include <charconv>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,6 +28,7 @@
 #include "lunar/cn_calendar.h"
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
+#include "tools/quillet_lunar/ics.h"
 
 namespace {
 
@@ -48,6 +52,20 @@ constexpr std::string_view kUsage =
   quillet-lunar [--traditional] --terms YEAR
       the 24 solar terms of a Gregorian year, 小寒 first: the day, the name and
       the instant, all in China Standard Time (UTC+8)
+  quillet-lunar ics [--festivals] [--terms] [--days]
+                    [--anniversary NAME YYYY-MM-DD]...
+                    [--leap-rule when-present|ordinary|leap-only]
+                    [--missing-day last|skip] [--remind DAYS]
+                    [--traditional] [--output FILE] FROM TO
+      an iCalendar file of the Gregorian years FROM..TO (1901..2100) to
+      import into a calendar program: one all-day event for every festival
+      (--festivals), solar term (--terms), day's lunar date (--days) and
+      lunar anniversary, such as a lunar birthday (--anniversary, repeatable:
+      the Gregorian day of the birth, wedding or death; --leap-rule says
+      where a leap-month date goes in years without that leap month,
+      --missing-day where a 三十 goes in a month of 29 days). --remind adds
+      an alarm DAYS days before each event. To standard output, or written
+      whole to FILE; DTSTAMP is SOURCE_DATE_EPOCH when that is set.
   quillet-lunar --help
       this text
 
@@ -298,12 +316,33 @@ int WriteOut(std::string_view text) {
   return 0;
 }
 
+// quillet-lunar ics ...: the file goes to standard output, or whole to
+// --output FILE.
+int RunIcs(std::span<const std::string_view> arguments) {
+  namespace ics = quillet::ics;
+  const ics::Request request = ics::ParseArguments(arguments);
+  const chr::sys_seconds stamp =
+      ics::Stamp(std::getenv("SOURCE_DATE_EPOCH"),
+                 chr::floor<chr::seconds>(chr::system_clock::now()));
+  const std::string text = ics::CalendarText(CnCalendar{}, request, stamp);
+  if (!request.outputFile) return WriteOut(text);
+  if (const auto error = ics::WriteWhole(*request.outputFile, text)) {
+    std::cerr << "quillet-lunar: " << *error << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // A closed pipe shows as EPIPE from write(), not as a signal.
   std::signal(SIGPIPE, SIG_IGN);
   try {
+    if (argc > 1 && std::string_view{argv[1]} == "ics") {
+      const std::vector<std::string_view> arguments(argv + 2, argv + argc);
+      return RunIcs(arguments);
+    }
     const Arguments args = Parse(argc, argv);
     if (args.help) {
       return WriteOut(kUsage);

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/tools/rfc5545_reading.h"
+
 namespace {
 
 namespace chr = std::chrono;
@@ -22,35 +24,8 @@ using quillet::ical::DateValue;
 using quillet::ical::EscapeText;
 using quillet::ical::KeyToken;
 using quillet::ical::UtcDateTimeValue;
-
-// The reader's side, written here from RFC 5545 rather than taken from the
-// writer: unfolding removes every CRLF followed by one space or tab (3.1),
-// unescaping reads \\ \; \, \n and \N (3.3.11).
-std::string Unfold(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "\r\n") == 0 && i + 2 < text.size() &&
-        (text[i + 2] == ' ' || text[i + 2] == '\t')) {
-      i += 2;
-      continue;
-    }
-    out += text[i];
-  }
-  return out;
-}
-
-std::string Unescape(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size()) {
-      const char next = text[++i];
-      out += (next == 'n' || next == 'N') ? '\n' : next;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
+using quillet::tests::Unescape;
+using quillet::tests::Unfold;
 
 // Whether `text` is well-formed UTF-8 (shortest forms, no surrogates).
 bool IsUtf8(std::string_view text) {

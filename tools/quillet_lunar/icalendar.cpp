@@ -65,6 +65,14 @@ void AppendFolded(std::string& out, std::string_view line) {
 // DATE, a number).
 void AppendLine(std::string& out, std::string_view nameAndParameters,
                 std::string_view value) {
+  if (nameAndParameters.size() + 1 + value.size() <= kMaxLineOctets) {
+    // Most lines need no fold: straight into the text.
+    out.append(nameAndParameters);
+    out += ':';
+    out.append(value);
+    out += kLineEnd;
+    return;
+  }
   std::string line;
   line.reserve(nameAndParameters.size() + 1 + value.size());
   line.append(nameAndParameters);

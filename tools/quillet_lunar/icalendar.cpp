@@ -185,6 +185,12 @@ void CalendarWriter::Add(const AllDayEvent& event) {
   AppendLine(text_, "END", "VEVENT");
 }
 
+void CalendarWriter::Reserve(std::size_t events) {
+  // An all-day event with a short summary, a description and a category
+  // takes about 250 octets.
+  text_.reserve(text_.size() + events * 256);
+}
+
 std::string CalendarWriter::Finish() {
   AppendLine(text_, "END", "VCALENDAR");
   return std::move(text_);

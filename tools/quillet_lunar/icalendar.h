@@ -58,6 +58,9 @@ class CalendarWriter {
  public:
   CalendarWriter(const CalendarHeader& header, std::chrono::sys_seconds stamp);
   void Add(const AllDayEvent& event);
+  // Room for that many events of a typical size, so that a long calendar
+  // is not copied as it grows.
+  void Reserve(std::size_t events);
   // The whole calendar; the writer is spent afterwards.
   std::string Finish();
 

@@ -156,7 +156,18 @@ class EventList {
         first_(std::max(chr::year_month_day{chr::year{request.fromYear},
                                             chr::January, chr::day{1}},
                         kFirstServedDay)),
-        last_(chr::year{request.toYear}, chr::December, chr::day{31}) {}
+        last_(chr::year{request.toYear}, chr::December, chr::day{31}) {
+    // One event a day, a festival on about one day in six, 24 terms and
+    // one anniversary a year.
+    const auto days = static_cast<std::size_t>(
+        (chr::sys_days{last_} - chr::sys_days{first_}).count() + 1);
+    const auto years =
+        static_cast<std::size_t>(request.toYear - request.fromYear + 1);
+    events_.reserve((request.days ? days : 0) +
+                    (request.festivals ? days / 5 : 0) +
+                    (request.terms ? 24 * years : 0) +
+                    request.anniversaries.size() * years);
+  }
 
   std::vector<AllDayEvent> Take() {
     if (request_.festivals) AddFestivals();
@@ -416,8 +427,10 @@ std::string CalendarText(const CnCalendar& calendar, const Request& request,
   if (request.toYear != request.fromYear) {
     name += "–" + std::to_string(request.toYear);
   }
+  const std::vector<AllDayEvent> events = Events(calendar, request);
   ical::CalendarWriter writer({std::string{kProductId}, name}, stamp);
-  for (const AllDayEvent& event : Events(calendar, request)) writer.Add(event);
+  writer.Reserve(events.size());
+  for (const AllDayEvent& event : events) writer.Add(event);
   return writer.Finish();
 }
 

@@ -386,7 +386,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--remind", "-1", "--days", "2020", "2021"}, "-1"},
         BadCase{{"--remind", "366", "--days", "2020", "2021"}, "366"},
         BadCase{{"--remind", "soon", "--days", "2020", "2021"}, "soon"},
-        BadCase{{"--days", "2020", "2021", "--output"}, "--output"}));
+        BadCase{{"--days", "2020", "2021", "--output"}, "--output"}),
+    [](const ::testing::TestParamInfo<BadCase>& info) {
+      return "case" + std::to_string(info.index);
+    });
 
 TEST(IcsOutput, BadSourceDateEpochIsBadInput) {
   for (const char* epoch : {"soon", "-5", "1e9", ""}) {

@@ -51,6 +51,7 @@ void BM_IcsWriterOnly(benchmark::State& state) {
   for (auto _ : state) {
     quillet::ical::CalendarWriter writer({"-//Quillet//bench//ZH", "农历"},
                                          std::chrono::sys_seconds{});
+    writer.Reserve(events.size());
     for (const auto& event : events) writer.Add(event);
     benchmark::DoNotOptimize(writer.Finish().data());
   }

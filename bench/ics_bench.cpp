@@ -10,8 +10,8 @@
 
 namespace {
 
-quillet::ics::Request WholeRange() {
-  quillet::ics::Request request;
+quillet::lunar_cli::IcsRequest WholeRange() {
+  quillet::lunar_cli::IcsRequest request;
   request.festivals = request.terms = request.days = true;
   request.fromYear = 1901;
   request.toYear = 2100;
@@ -29,11 +29,12 @@ benchmark::Counter PerEvent(std::size_t events) {
 // every event chosen and the whole file's text.
 void BM_IcsWholeRange(benchmark::State& state) {
   const quillet::CnCalendar calendar;
-  const quillet::ics::Request request = WholeRange();
-  const std::size_t events = quillet::ics::Events(calendar, request).size();
+  const quillet::lunar_cli::IcsRequest request = WholeRange();
+  const std::size_t events =
+      quillet::lunar_cli::IcsEvents(calendar, request).size();
   std::size_t bytes = 0;
   for (auto _ : state) {
-    const std::string text = quillet::ics::CalendarText(
+    const std::string text = quillet::lunar_cli::IcsText(
         calendar, request, std::chrono::sys_seconds{});
     bytes = text.size();
     benchmark::DoNotOptimize(text.data());
@@ -47,7 +48,7 @@ BENCHMARK(BM_IcsWholeRange)->Unit(benchmark::kMillisecond);
 // The writer alone: the same events, already chosen, into text.
 void BM_IcsWriterOnly(benchmark::State& state) {
   const std::vector<quillet::ical::AllDayEvent> events =
-      quillet::ics::Events(quillet::CnCalendar{}, WholeRange());
+      quillet::lunar_cli::IcsEvents(quillet::CnCalendar{}, WholeRange());
   for (auto _ : state) {
     quillet::ical::CalendarWriter writer({"-//Quillet//bench//ZH", "农历"},
                                          std::chrono::sys_seconds{});

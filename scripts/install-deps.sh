@@ -8,6 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
+  libutf8proc-dev python3
   fonts-arphic-uming fonts-liberation2
   desktop-file-utils dpkg-dev file appstream librsvg2-bin
   lintian man-db groff-base

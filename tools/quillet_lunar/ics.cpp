@@ -1,20 +1,15 @@
 #include "tools/quillet_lunar/ics.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "monthview/festivals.h"
+#include "tools/quillet_lunar/arguments.h"
 
-namespace quillet::ics {
+namespace quillet::lunar_cli {
 namespace {
 
 namespace chr = std::chrono;
@@ -45,17 +40,13 @@ constexpr std::string_view kUidDomain = "@quillet";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string Quoted(std::string_view text) {
-  return "'" + std::string{text} + "'";
-}
-
 int ParseWhole(std::string_view what, std::string_view text) {
   int value = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   if (text.empty() || error != std::errc{} || stop != end) {
-    throw BadInput("bad " + std::string{what} + " " + Quoted(text) +
-                   ": expected a whole number");
+    throw UsageError("bad " + std::string{what} + " " + Quoted(text) +
+                     ": expected a whole number");
   }
   return value;
 }
@@ -63,28 +54,11 @@ int ParseWhole(std::string_view what, std::string_view text) {
 int ParseYear(std::string_view what, std::string_view text) {
   const int year = ParseWhole(what, text);
   if (year < kFirstSolarTermYear || year > kLastSolarTermYear) {
-    throw BadInput(std::string{what} + " " + std::string{text} +
-                   " is outside " + std::to_string(kFirstSolarTermYear) + ".." +
-                   std::to_string(kLastSolarTermYear));
+    throw UsageError(std::string{what} + " " + std::string{text} +
+                     " is outside " + std::to_string(kFirstSolarTermYear) +
+                     ".." + std::to_string(kLastSolarTermYear));
   }
   return year;
-}
-
-chr::year_month_day ParseAnniversaryDate(std::string_view text) {
-  const std::optional<chr::year_month_day> date = ParseDateText(text);
-  if (!date) {
-    throw BadInput("bad anniversary date " + Quoted(text) +
-                   ": expected YYYY-MM-DD");
-  }
-  if (!date->ok()) {
-    throw BadInput("bad anniversary date " + Quoted(text) + ": no such day");
-  }
-  if (*date < kFirstServedDay || *date > kLastServedDay) {
-    throw BadInput("anniversary date " + std::string{text} +
-                   " is outside the days served, " + DateText(kFirstServedDay) +
-                   ".." + DateText(kLastServedDay));
-  }
-  return *date;
 }
 
 // A name goes into the file as TEXT: UTF-8 without control characters,
@@ -92,7 +66,7 @@ chr::year_month_day ParseAnniversaryDate(std::string_view text) {
 // name has none).
 void CheckName(std::string_view name) {
   const auto refuse = [&](std::string_view why) {
-    throw BadInput("bad anniversary name: " + std::string{why});
+    throw UsageError("bad anniversary name: " + std::string{why});
   };
   if (name.empty()) refuse("it is empty");
   std::size_t i = 0;
@@ -130,8 +104,8 @@ Choice ParseChoice(
     if (word == text) return choice;
     known += (known.empty() ? "" : ", ") + std::string{word};
   }
-  throw BadInput("unknown " + std::string{option} + " " + Quoted(text) +
-                 ": expected one of " + known);
+  throw UsageError("unknown " + std::string{option} + " " + Quoted(text) +
+                   ": expected one of " + known);
 }
 
 // The day an instant falls on in China Standard Time.
@@ -150,7 +124,7 @@ std::string DayUid(chr::year_month_day day, std::string_view kind) {
 
 class EventList {
  public:
-  EventList(const CnCalendar& calendar, const Request& request)
+  EventList(const CnCalendar& calendar, const IcsRequest& request)
       : calendar_(calendar),
         request_(request),
         first_(std::max(chr::year_month_day{chr::year{request.fromYear},
@@ -278,7 +252,7 @@ class EventList {
     }
   }
 
-  void AddAnniversary(const Anniversary& anniversary) {
+  void AddAnniversary(const KeptDate& anniversary) {
     const LunarDate kept = LunarOf(anniversary.date);
     const std::string description =
         std::string{In(kLunar)} + names::LunarMonthDay(kept, request_.script) +
@@ -301,7 +275,7 @@ class EventList {
   }
 
   const CnCalendar& calendar_;
-  const Request& request_;
+  const IcsRequest& request_;
   const chr::year_month_day first_;
   const chr::year_month_day last_;
   std::vector<AllDayEvent> events_;
@@ -309,21 +283,34 @@ class EventList {
 
 }  // namespace
 
-Request ParseArguments(std::span<const std::string_view> arguments) {
-  Request request;
+IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
+  IcsRequest request;
   std::vector<std::string_view> years;
-  std::vector<std::string_view> given;  // options that take one value
+  // Each option once, but --anniversary as often as there are dates.
+  std::vector<std::string_view> given;
   const auto once = [&](std::string_view option) {
     if (std::find(given.begin(), given.end(), option) != given.end()) {
-      throw BadInput(std::string{option} + " is given twice");
+      throw UsageError("option " + Quoted(option) + " is given twice");
     }
     given.push_back(option);
   };
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
+    const bool isOption = !optionsEnded && argument.size() > 1 &&
+                          argument[0] == '-' && !IsDigit(argument[1]);
+    if (!isOption) {
+      years.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (argument != "--anniversary") once(argument);
     const auto value = [&](std::size_t count, std::string_view what) {
       if (i + count >= arguments.size()) {
-        throw BadInput(std::string{argument} + " needs " + std::string{what});
+        throw UsageError(std::string{argument} + " needs " + std::string{what});
       }
       i += count;
       return arguments.subspan(i + 1 - count, count);
@@ -340,66 +327,59 @@ Request ParseArguments(std::span<const std::string_view> arguments) {
       const auto pair = value(2, "NAME and YYYY-MM-DD");
       CheckName(pair[0]);
       request.anniversaries.push_back(
-          {std::string{pair[0]}, ParseAnniversaryDate(pair[1])});
+          {std::string{pair[0]}, ParseServedDate("anniversary date", pair[1])});
     } else if (argument == "--leap-rule") {
-      once(argument);
       request.leapRule = ParseChoice<LeapMonthRule>(
           argument, value(1, "a rule")[0],
           {{"when-present", LeapMonthRule::kLeapWhenPresent},
            {"ordinary", LeapMonthRule::kOrdinaryMonth},
            {"leap-only", LeapMonthRule::kLeapOnly}});
     } else if (argument == "--missing-day") {
-      once(argument);
       request.missingDay =
           ParseChoice<MissingDayRule>(argument, value(1, "a rule")[0],
                                       {{"last", MissingDayRule::kLastDay},
                                        {"skip", MissingDayRule::kSkip}});
     } else if (argument == "--remind") {
-      once(argument);
       const std::string_view text = value(1, "DAYS")[0];
       const int days = ParseWhole("--remind DAYS", text);
       if (days < 0 || days > kMaxRemindDays) {
-        throw BadInput("--remind " + std::string{text} + " is outside 0.." +
-                       std::to_string(kMaxRemindDays) + " days");
+        throw UsageError("--remind " + std::string{text} + " is outside 0.." +
+                         std::to_string(kMaxRemindDays) + " days");
       }
       request.remindDaysBefore = days;
     } else if (argument == "--output") {
-      once(argument);
       const std::string_view file = value(1, "FILE")[0];
-      if (file.empty()) throw BadInput("--output needs a file name");
+      if (file.empty()) throw UsageError("--output needs a file name");
       request.outputFile = std::string{file};
-    } else if (argument.size() > 1 && argument[0] == '-' &&
-               !IsDigit(argument[1])) {
-      throw BadInput("unknown option " + Quoted(argument) +
-                     " for ics (see quillet-lunar --help)");
     } else {
-      years.push_back(argument);
+      throw UsageError("unknown option " + Quoted(argument) +
+                       " for ics (see quillet-lunar --help)");
     }
   }
   if (years.size() < 2) {
-    throw BadInput("ics needs FROM and TO, Gregorian years " +
-                   std::to_string(kFirstSolarTermYear) + ".." +
-                   std::to_string(kLastSolarTermYear));
+    throw UsageError("ics needs FROM and TO, Gregorian years " +
+                     std::to_string(kFirstSolarTermYear) + ".." +
+                     std::to_string(kLastSolarTermYear));
   }
   if (years.size() > 2) {
-    throw BadInput("unexpected argument " + Quoted(years[2]));
+    throw UsageError("unexpected argument " + Quoted(years[2]));
   }
   request.fromYear = ParseYear("FROM", years[0]);
   request.toYear = ParseYear("TO", years[1]);
   if (request.fromYear > request.toYear) {
-    throw BadInput("FROM " + std::string{years[0]} + " is after TO " +
-                   std::string{years[1]});
+    throw UsageError("FROM " + std::string{years[0]} + " is after TO " +
+                     std::string{years[1]});
   }
   if (!request.festivals && !request.terms && !request.days &&
       request.anniversaries.empty()) {
-    throw BadInput(
+    throw UsageError(
         "ics has nothing to write: give --festivals, --terms, --days or "
         "--anniversary");
   }
   return request;
 }
 
-chr::sys_seconds Stamp(const char* sourceDateEpoch, chr::sys_seconds now) {
+chr::sys_seconds IcsStamp(const char* sourceDateEpoch, chr::sys_seconds now) {
   if (sourceDateEpoch == nullptr) return now;
   const std::string_view text = sourceDateEpoch;
   long long seconds = 0;
@@ -409,67 +389,48 @@ chr::sys_seconds Stamp(const char* sourceDateEpoch, chr::sys_seconds now) {
   constexpr long long kLast = 253402300799;
   if (text.empty() || !IsDigit(text[0]) || error != std::errc{} ||
       stop != end || seconds > kLast) {
-    throw BadInput("bad SOURCE_DATE_EPOCH " + Quoted(text) +
-                   ": expected seconds since 1970-01-01 00:00:00 UTC");
+    throw UsageError("bad SOURCE_DATE_EPOCH " + Quoted(text) +
+                     ": expected seconds since 1970-01-01 00:00:00 UTC");
   }
   return chr::sys_seconds{chr::seconds{seconds}};
 }
 
-std::vector<AllDayEvent> Events(const CnCalendar& calendar,
-                                const Request& request) {
+std::vector<AllDayEvent> IcsEvents(const CnCalendar& calendar,
+                                   const IcsRequest& request) {
   return EventList(calendar, request).Take();
 }
 
-std::string CalendarText(const CnCalendar& calendar, const Request& request,
-                         chr::sys_seconds stamp) {
+std::string IcsText(const CnCalendar& calendar, const IcsRequest& request,
+                    chr::sys_seconds stamp) {
   std::string name{kLunar.In(request.script)};
   name += " " + std::to_string(request.fromYear);
   if (request.toYear != request.fromYear) {
     name += "–" + std::to_string(request.toYear);
   }
-  const std::vector<AllDayEvent> events = Events(calendar, request);
+  const std::vector<AllDayEvent> events = IcsEvents(calendar, request);
   ical::CalendarWriter writer({std::string{kProductId}, name}, stamp);
   writer.Reserve(events.size());
   for (const AllDayEvent& event : events) writer.Add(event);
   return writer.Finish();
 }
 
-std::optional<std::string> WriteWhole(const std::string& path,
-                                      std::string_view text) {
-  const auto failure = [&](std::string_view doing, int error) {
-    return std::string{doing} + " " + path + ": " + std::strerror(error);
-  };
-  std::string temporary = path + ".XXXXXX";
-  const int file = ::mkstemp(temporary.data());
-  if (file < 0) return failure("cannot create a file beside", errno);
-  const auto abandon = [&](std::string_view doing, int error) {
-    ::close(file);
-    ::unlink(temporary.c_str());
-    return failure(doing, error);
-  };
-  // mkstemp makes the file private; the finished one gets the permissions a
-  // newly created file would.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  if (::fchmod(file, 0666 & ~mask) != 0) return abandon("cannot write", errno);
-  while (!text.empty()) {
-    const ssize_t written = ::write(file, text.data(), text.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return abandon("cannot write", written < 0 ? errno : EIO);
-    text.remove_prefix(static_cast<std::size_t>(written));
+int RunIcs(std::span<const std::string_view> args, const Context& context,
+           Output& out, Output& errors) {
+  const IcsRequest request = ParseIcsArguments(args);
+  const chr::sys_seconds stamp = IcsStamp(context.sourceDateEpoch, context.now);
+  if (request.outputFile && !context.writeWholeFile) {
+    throw UsageError("--output cannot write files here");
   }
-  if (::fsync(file) != 0) return abandon("cannot write", errno);
-  if (::close(file) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    return failure("cannot write", error);
+  const std::string text = IcsText(CnCalendar{}, request, stamp);
+  if (!request.outputFile) {
+    out.Write(text);
+    return 0;
   }
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    return failure("cannot write", error);
+  if (const auto error = context.writeWholeFile(*request.outputFile, text)) {
+    errors.Write("quillet-lunar: " + *error + "\n");
+    return 1;
   }
-  return std::nullopt;
+  return 0;
 }
 
-}  // namespace quillet::ics
+}  // namespace quillet::lunar_cli

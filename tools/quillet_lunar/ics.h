@@ -12,34 +12,30 @@
 #include <chrono>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lunar/cn_calendar.h"
 #include "tools/quillet_lunar/icalendar.h"
+#include "tools/quillet_lunar/output.h"
+#include "tools/quillet_lunar/run.h"
 
-namespace quillet::ics {
-
-// Input the form refuses: the one line for standard error (exit status 2).
-struct BadInput : std::invalid_argument {
-  using std::invalid_argument::invalid_argument;
-};
+namespace quillet::lunar_cli {
 
 // A lunar date to keep every year: the Gregorian day of a birth, a wedding
 // or a death, and what to call it.
-struct Anniversary {
+struct KeptDate {
   std::string name;
   std::chrono::year_month_day date;
-  friend bool operator==(const Anniversary&, const Anniversary&) = default;
+  friend bool operator==(const KeptDate&, const KeptDate&) = default;
 };
 
-struct Request {
+struct IcsRequest {
   bool festivals = false;
   bool terms = false;
   bool days = false;
-  std::vector<Anniversary> anniversaries;
+  std::vector<KeptDate> anniversaries;
   LeapMonthRule leapRule = LeapMonthRule::kLeapWhenPresent;
   MissingDayRule missingDay = MissingDayRule::kLastDay;
   std::optional<int> remindDaysBefore;
@@ -52,27 +48,27 @@ struct Request {
 // The longest warning an alarm can give, in days.
 inline constexpr int kMaxRemindDays = 365;
 
-// The arguments that follow "ics"; throws BadInput.
-Request ParseArguments(std::span<const std::string_view> arguments);
+// The arguments that follow "ics"; throws UsageError naming the argument
+// that is wrong.
+IcsRequest ParseIcsArguments(std::span<const std::string_view> args);
 
 // DTSTAMP: SOURCE_DATE_EPOCH (decimal seconds since 1970-01-01 UTC) when it
 // is set, so that the same arguments give the same bytes, else `now`.
-// Throws BadInput for a value that is not such a number.
-std::chrono::sys_seconds Stamp(const char* sourceDateEpoch,
-                               std::chrono::sys_seconds now);
+// Throws UsageError for a value that is not such a number.
+std::chrono::sys_seconds IcsStamp(const char* sourceDateEpoch,
+                                  std::chrono::sys_seconds now);
 
 // Every event asked for, in the order of their days.
-std::vector<ical::AllDayEvent> Events(const CnCalendar& calendar,
-                                      const Request& request);
+std::vector<ical::AllDayEvent> IcsEvents(const CnCalendar& calendar,
+                                         const IcsRequest& request);
 
 // The whole file.
-std::string CalendarText(const CnCalendar& calendar, const Request& request,
-                         std::chrono::sys_seconds stamp);
+std::string IcsText(const CnCalendar& calendar, const IcsRequest& request,
+                    std::chrono::sys_seconds stamp);
 
-// Writes `text` to `path` whole or not at all: into a temporary file beside
-// it, renamed into place once complete. On failure, the one line for
-// standard error; the temporary file is removed and `path` left as it was.
-std::optional<std::string> WriteWhole(const std::string& path,
-                                      std::string_view text);
+// `ics ...`: the file to `out`, or with --output through the context's
+// writeWholeFile (status 1 and one line on `errors` when that fails).
+int RunIcs(std::span<const std::string_view> args, const Context& context,
+           Output& out, Output& errors);
 
-}  // namespace quillet::ics
+}  // namespace quillet::lunar_cli

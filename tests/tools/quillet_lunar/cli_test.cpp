@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -40,7 +41,7 @@ enum class Sink {
 
 // Runs the program with these arguments, its output into scratch files.
 Outcome RunProgram(const std::vector<std::string>& arguments,
-                   Sink sink = Sink::kFile) {
+                   Sink sink = Sink::kFile, const std::string& input = "") {
   const std::string scratch = ::testing::TempDir() + "quillet_lunar_" +
                               std::to_string(::getpid()) + "_";
   const std::string outPath = scratch + "out";
@@ -50,6 +51,8 @@ Outcome RunProgram(const std::vector<std::string>& arguments,
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
+  const std::string inPath = scratch + "in";
+  std::ofstream{inPath, std::ios::binary} << input;
   int pipeEnds[2] = {-1, -1};
   if (sink == Sink::kClosedPipe && ::pipe(pipeEnds) != 0) return {};
   const pid_t child = ::fork();
@@ -70,7 +73,10 @@ Outcome RunProgram(const std::vector<std::string>& arguments,
         break;
     }
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (err < 0 || ::dup2(err, 2) < 0) std::_Exit(127);
+    const int in = ::open(inPath.c_str(), O_RDONLY);
+    if (err < 0 || ::dup2(err, 2) < 0 || in < 0 || ::dup2(in, 0) < 0) {
+      std::_Exit(127);
+    }
     if (sink == Sink::kClosed) {
       ::close(1);
     } else if (out < 0 || ::dup2(out, 1) < 0) {
@@ -90,6 +96,7 @@ Outcome RunProgram(const std::vector<std::string>& arguments,
   }
   outcome.out = ReadAll(outPath);
   outcome.err = ReadAll(errPath);
+  std::remove(inPath.c_str());
   std::remove(outPath.c_str());
   std::remove(errPath.c_str());
   return outcome;
@@ -217,11 +224,61 @@ TEST(QuilletLunarCliTest, TermsOfAYear) {
   EXPECT_EQ(traditional.out.find("惊蛰"), std::string::npos);
 }
 
+// The forms added for people and scripts, each once as the program runs.
+TEST(QuilletLunarCliTest, FormsForPeopleAndScripts) {
+  const struct {
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    const char* out;  // the start of standard output
+    const char* err;  // all of standard error
+  } rows[] = {
+      {{"--version"}, "", 0, "quillet-lunar " QUILLET_TEST_VERSION "\n", ""},
+      {{"-", "--traditional"},
+       "2024-02-09\n2024-13-01\n2024-02-10\n",
+       2,
+       "2024-02-09 癸卯年 臘月三十 除夕\n2024-02-10 甲辰年 正月初一\n",
+       "quillet-lunar: bad line 2: '2024-13-01': no such day\n"},
+      {{"--json", "2024-02-10"},
+       "",
+       0,
+       "{\"gregorian\": \"2024-02-10\", \"weekday\": 6, \"lunar\": ",
+       ""},
+      {{"--json", "--terms", "2024"}, "", 0, "{\"name\": \"小寒\", ", ""},
+      {{"cal", "2024", "2"},
+       "",
+       0,
+       "        2024年2月 癸卯年 兔        \n",
+       ""},
+      {{"cal", "--color=always", "2024", "2"},
+       "",
+       0,
+       "        2024年2月 癸卯年 兔        \n",
+       ""},
+      {{"cal", "2101"},
+       "",
+       2,
+       "",
+       "quillet-lunar: year 2101 is outside 1901..2100\n"},
+  };
+  for (const auto& row : rows) {
+    const Outcome run = RunProgram(row.args, Sink::kFile, row.input);
+    EXPECT_EQ(run.status, row.status) << row.args[0];
+    EXPECT_EQ(run.out.substr(0, std::string_view{row.out}.size()), row.out);
+    EXPECT_EQ(run.err, row.err);
+    // Piped, only --color=always writes an escape.
+    EXPECT_EQ(run.out.find('\x1b') != std::string::npos,
+              row.args.size() > 1 && row.args[1] == "--color=always")
+        << row.args[0];
+  }
+}
+
 TEST(QuilletLunarCliTest, HelpGoesToStandardOutput) {
   const Outcome run = RunProgram({"--help"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("quillet-lunar [--traditional] --tsv FROM TO"),
-            std::string::npos);
+  EXPECT_NE(
+      run.out.find("quillet-lunar [--traditional] [--json] --tsv FROM TO"),
+      std::string::npos);
   EXPECT_EQ(run.err, "");
 }
 
@@ -232,7 +289,6 @@ TEST(QuilletLunarCliTest, BadInputFailsWithOneLine) {
     std::vector<std::string> args;
     const char* named;
   } rows[] = {
-      {{}, "missing"},
       {{"2024-3-1"}, "YYYY-MM-DD"},
       {{"abcd-ef-gh"}, "YYYY-MM-DD"},
       {{"2023-02-29"}, "no such day"},

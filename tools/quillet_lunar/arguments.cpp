@@ -66,6 +66,8 @@ arguments (one line on standard error); 1 output that could not be written.
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+}  // namespace
+
 bool IsOption(std::string_view arg) {
   return arg.size() > 1 && arg[0] == '-' && !IsDigit(arg[1]);
 }
@@ -80,6 +82,8 @@ int ParseNumber(std::string_view what, std::string_view text) {
   }
   return value;
 }
+
+namespace {
 
 void CheckRange(std::string_view what, int value, int low, int high) {
   if (value < low || value > high) {

@@ -40,19 +40,8 @@ constexpr std::string_view kUidDomain = "@quillet";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int ParseWhole(std::string_view what, std::string_view text) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc{} || stop != end) {
-    throw UsageError("bad " + std::string{what} + " " + Quoted(text) +
-                     ": expected a whole number");
-  }
-  return value;
-}
-
 int ParseYear(std::string_view what, std::string_view text) {
-  const int year = ParseWhole(what, text);
+  const int year = ParseNumber(what, text);
   if (year < kFirstSolarTermYear || year > kLastSolarTermYear) {
     throw UsageError(std::string{what} + " " + std::string{text} +
                      " is outside " + std::to_string(kFirstSolarTermYear) +
@@ -297,9 +286,7 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
   bool optionsEnded = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
-    const bool isOption = !optionsEnded && argument.size() > 1 &&
-                          argument[0] == '-' && !IsDigit(argument[1]);
-    if (!isOption) {
+    if (optionsEnded || !IsOption(argument)) {
       years.push_back(argument);
       continue;
     }
@@ -341,7 +328,7 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
                                        {"skip", MissingDayRule::kSkip}});
     } else if (argument == "--remind") {
       const std::string_view text = value(1, "DAYS")[0];
-      const int days = ParseWhole("--remind DAYS", text);
+      const int days = ParseNumber("--remind DAYS", text);
       if (days < 0 || days > kMaxRemindDays) {
         throw UsageError("--remind " + std::string{text} + " is outside 0.." +
                          std::to_string(kMaxRemindDays) + " days");

@@ -24,6 +24,10 @@ bool ConvertDateList(const CnCalendar& calendar, std::istream& input,
       errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
       allGood = false;
     }
+    // Once the lines read so far are used up, what they gave goes out before
+    // the next read waits: someone typing dates sees each answer at once,
+    // and a file's lines still go out in large pieces.
+    if (input.rdbuf()->in_avail() <= 0) out.Flush();
   }
   return allGood;
 }

@@ -36,7 +36,7 @@ class DescriptorOutput final : public Output {
     if (buffer_.size() >= kBufferSize) Flush();
   }
 
-  void Flush() {
+  void Flush() override {
     std::string_view rest = buffer_;
     while (!rest.empty()) {
       const ssize_t written = ::write(descriptor_, rest.data(), rest.size());
@@ -86,6 +86,9 @@ chr::year_month_day LocalToday() {
 int main(int argc, char** argv) {
   // A closed pipe shows as EPIPE from write(), not as a signal.
   std::signal(SIGPIPE, SIG_IGN);
+  // Standard input through a buffer of its own, whose fill date_list.cpp
+  // looks at.
+  std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0),
                                            argv + argc);
   const char* noColor = std::getenv("NO_COLOR");

@@ -12,6 +12,8 @@ class Output {
  public:
   virtual ~Output() = default;
   virtual void Write(std::string_view text) = 0;
+  // Passes on what is held back, where anything is.
+  virtual void Flush() {}
 };
 
 // Standard output could not be written: status 1 and this line on standard

@@ -2,6 +2,7 @@
 // standard error and exit status. Expected dates are published facts.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -271,6 +272,53 @@ TEST(QuilletLunarCliTest, FormsForPeopleAndScripts) {
               row.args.size() > 1 && row.args[1] == "--color=always")
         << row.args[0];
   }
+}
+
+// Dates typed one at a time: each answer comes before the next line is
+// written, not when standard input ends.
+TEST(QuilletLunarCliTest, AnswersEachLineAsItComes) {
+  int toProgram[2], fromProgram[2];
+  ASSERT_EQ(::pipe(toProgram), 0);
+  ASSERT_EQ(::pipe(fromProgram), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::dup2(toProgram[0], 0);
+    ::dup2(fromProgram[1], 1);
+    ::close(toProgram[1]);
+    ::close(fromProgram[0]);
+    ::execl(QUILLET_LUNAR_PROGRAM, QUILLET_LUNAR_PROGRAM, "-",
+            static_cast<char*>(nullptr));
+    std::_Exit(127);
+  }
+  ::close(toProgram[0]);
+  ::close(fromProgram[1]);
+  const struct {
+    const char* line;
+    const char* answer;
+  } rows[] = {
+      {"2024-02-10\n", "2024-02-10 甲辰年 正月初一\n"},
+      {"2024-02-09\n", "2024-02-09 癸卯年 腊月三十 除夕\n"},
+  };
+  for (const auto& row : rows) {
+    const std::string_view line = row.line;
+    ASSERT_EQ(::write(toProgram[1], line.data(), line.size()),
+              static_cast<ssize_t>(line.size()));
+    std::string answer;
+    while (answer.find('\n') == std::string::npos) {
+      pollfd ready{fromProgram[0], POLLIN, 0};
+      ASSERT_EQ(::poll(&ready, 1, 10'000), 1) << "no answer to " << row.line;
+      char buffer[256];
+      const ssize_t got = ::read(fromProgram[0], buffer, sizeof buffer);
+      ASSERT_GT(got, 0);
+      answer.append(buffer, static_cast<std::size_t>(got));
+    }
+    EXPECT_EQ(answer, row.answer);
+  }
+  ::close(toProgram[1]);
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ::close(fromProgram[0]);
 }
 
 TEST(QuilletLunarCliTest, HelpGoesToStandardOutput) {

@@ -88,6 +88,25 @@ TEST(RunTest, DatesFromStandardInput) {
   }
 }
 
+// What a list's lines give is held back while more lines are at hand, and
+// passed on once they are used up.
+TEST(RunTest, DateListFlushesWhenInputRunsDry) {
+  class FlushCounting final : public Output {
+   public:
+    void Write(std::string_view text) override { written += text; }
+    void Flush() override { flushedAt.push_back(written.size()); }
+    std::string written;
+    std::vector<std::size_t> flushedAt;
+  };
+  std::istringstream in{"2024-02-10\n2024-02-09\n2024-02-08\n"};
+  FlushCounting out;
+  StringOutput errors;
+  const Context context{.today = 2024y / 1 / 1, .input = &in};
+  const std::vector<std::string_view> args{"-"};
+  EXPECT_EQ(lunar_cli::Run(args, context, out, errors), 0);
+  EXPECT_EQ(out.flushedAt, std::vector<std::size_t>{out.written.size()});
+}
+
 // --color=auto colours only a terminal, and not when NO_COLOR is set;
 // always and never mean what they say.
 TEST(RunTest, CalColourOnlyWhereAskedFor) {

@@ -1,6 +1,6 @@
 // quillet-lunar's two readers of untrusted text, under the sanitizers.
 // The first byte chooses: even, the rest is a command line (arguments
-// separated by NUL bytes) for the main forms and for `cal`; odd, the rest is
+// separated by NUL bytes) for the main forms, `cal` and `ics`; odd, the rest is
 // standard input for `quillet-lunar -`, in text or JSON by its second bit.
 // Every outcome must be an answer or a UsageError whose message is one line
 // with no control bytes.
@@ -15,6 +15,7 @@
 
 #include "tools/quillet_lunar/arguments.h"
 #include "tools/quillet_lunar/date_list.h"
+#include "tools/quillet_lunar/ics.h"
 
 namespace {
 
@@ -56,6 +57,15 @@ void ParseCommandLine(std::string_view text) {
     }
   } catch (const UsageError& e) {
     CheckMessage(e.what(), false);
+  }
+  if (!args.empty() && args[0] == "ics") {
+    try {
+      const IcsRequest request = ParseIcsArguments(std::span{args}.subspan(1));
+      if (request.fromYear > request.toYear) Fail("ics years backwards", text);
+    } catch (const UsageError& e) {
+      CheckMessage(e.what(), false);
+    }
+    return;
   }
   if (args.empty() || args[0] != "cal") return;
   try {

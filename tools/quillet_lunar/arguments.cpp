@@ -40,6 +40,20 @@ constexpr std::string_view kUsage =
       month, MONTH of YEAR, or all of YEAR; -3 adds the months before and
       after; --monday starts the weeks on Monday; WHEN is auto (colour on a
       terminal, unless NO_COLOR is set), always or never
+  quillet-lunar ics [--festivals] [--terms] [--days]
+                    [--anniversary NAME YYYY-MM-DD]...
+                    [--leap-rule when-present|ordinary|leap-only]
+                    [--missing-day last|skip] [--remind DAYS]
+                    [--traditional] [--output FILE] FROM TO
+      an iCalendar file of the Gregorian years FROM..TO (1901..2100) to
+      import into a calendar program: one all-day event for every festival
+      (--festivals), solar term (--terms), day's lunar date (--days) and
+      lunar anniversary, such as a lunar birthday (--anniversary, repeatable:
+      the Gregorian day of the birth, wedding or death; --leap-rule says
+      where a leap-month date goes in years without that leap month,
+      --missing-day where a 三十 goes in a month of 29 days). --remind adds
+      an alarm DAYS days before each event. To standard output, or written
+      whole to FILE; DTSTAMP is SOURCE_DATE_EPOCH when that is set.
   quillet-lunar -h | --help | --version
       this text; the program's version
 
@@ -51,6 +65,8 @@ arguments (one line on standard error); 1 output that could not be written.
 )";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
 
 bool IsOption(std::string_view arg) {
   return arg.size() > 1 && arg[0] == '-' && !IsDigit(arg[1]);
@@ -66,6 +82,8 @@ int ParseNumber(std::string_view what, std::string_view text) {
   }
   return value;
 }
+
+namespace {
 
 void CheckRange(std::string_view what, int value, int low, int high) {
   if (value < low || value > high) {

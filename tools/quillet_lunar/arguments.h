@@ -73,6 +73,11 @@ CalRequest ParseCalArguments(std::span<const std::string_view> args,
 std::chrono::year_month_day ParseServedDate(std::string_view what,
                                             std::string_view text);
 
+// Whether an argument is an option: a '-' and more, not a negative number.
+bool IsOption(std::string_view arg);
+// A whole number; `what` names it in the message.
+int ParseNumber(std::string_view what, std::string_view text);
+
 // An argument or line as a message quotes it: in single quotes, control
 // bytes and backslashes as \xNN, cut after 64 bytes, so that no input can
 // send a terminal's control sequences through an error message.

@@ -1,6 +1,7 @@
 // quillet-lunar: the lunar calendar component on the command line. This file
-// is the process around run.h: the clock, standard input, and standard output
-// written through one buffer whose every write is checked.
+// is the process around run.h: the clock, standard input, standard output
+// written through one buffer whose every write is checked, and the files
+// `ics --output` writes.
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,6 +16,7 @@
 
 #include "tools/quillet_lunar/output.h"
 #include "tools/quillet_lunar/run.h"
+#include "tools/quillet_lunar/whole_file.h"
 
 namespace {
 
@@ -95,6 +97,9 @@ int main(int argc, char** argv) {
       .input = &std::cin,
       .outputIsTerminal = ::isatty(STDOUT_FILENO) == 1,
       .noColor = noColor != nullptr && *noColor != '\0',
+      .now = chr::floor<chr::seconds>(chr::system_clock::now()),
+      .sourceDateEpoch = std::getenv("SOURCE_DATE_EPOCH"),
+      .writeWholeFile = quillet::lunar_cli::WriteWholeFile,
   };
   DescriptorOutput out{STDOUT_FILENO};
   ErrorOutput errors;

@@ -8,6 +8,7 @@
 #include "tools/quillet_lunar/cal.h"
 #include "tools/quillet_lunar/date_list.h"
 #include "tools/quillet_lunar/day_line.h"
+#include "tools/quillet_lunar/ics.h"
 #include "tools/quillet_lunar/json_lines.h"
 
 namespace quillet::lunar_cli {
@@ -111,6 +112,7 @@ struct Subcommand {
 // Subcommands, by their first argument; each reads the arguments after it.
 constexpr Subcommand kSubcommands[] = {
     {"cal", RunCal},
+    {"ics", RunIcs},
 };
 
 }  // namespace

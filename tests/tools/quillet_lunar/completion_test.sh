@@ -37,6 +37,13 @@ check '' cal --color=never --c
 check '' cal -3 -3
 check '--traditional' cal -3 --tr
 check '' 2024-03-01 c
+check 'ics' i
+check '--festivals' ics --f
+check '--terms --traditional' ics --festivals --t
+check '--anniversary' ics --anniversary 生日 2020-06-05 --an
+check 'when-present' ics --leap-rule w
+check 'last' ics --missing-day l
+check '' ics --remind ''
 
-echo "$(( 15 - failures )) passed, $failures failed"
+echo "$(( 22 - failures )) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -54,6 +54,7 @@ coverage: build-coverage
 	gcovr --root . --object-directory build/coverage \
 	  --exclude-directories '.*CompilerId.*' \
 	  --filter 'lunar/' --filter 'monthview/' --filter 'ui/' --filter 'app/' \
+	  --filter 'tools/quillet_lunar/' \
 	  --exclude 'lunar/astronomy/vsop87d_earth.cpp' \
 	  --exclude 'lunar/lunar_tables.cpp'
 
@@ -63,20 +64,26 @@ bench: build
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; \
 	done
 
-# libFuzzer on DrawMonth for FUZZ_SECONDS; new inputs go to a scratch folder,
-# the committed corpus is only read.
+# libFuzzer on DrawMonth for FUZZ_SECONDS, then on quillet-lunar's argument
+# and standard-input readers for FUZZ_RUNS inputs; new inputs go to scratch
+# folders, the committed corpora are only read.
 FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?= 1000000
 fuzz:
 	@bash scripts/install-deps.sh --fuzz
 	@test -f build/fuzz/build.ninja || cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS) --target draw_month_fuzzer
-	mkdir -p build/fuzz/corpus
+	cmake --build --preset fuzz -j $(JOBS) --target draw_month_fuzzer quillet_lunar_fuzzer
+	mkdir -p build/fuzz/corpus build/fuzz/quillet_lunar_corpus
 	./build/fuzz/tests/fuzz/draw_month_fuzzer -max_total_time=$(FUZZ_SECONDS) \
 	  -max_len=4096 build/fuzz/corpus tests/fuzz/corpus
+	./build/fuzz/tests/fuzz/quillet_lunar_fuzzer -runs=$(FUZZ_RUNS) \
+	  -max_len=4096 build/fuzz/quillet_lunar_corpus tests/fuzz/quillet_lunar_corpus
 
 screenshot: build
 	./build/release/tools/quillet-snapshot --year 2025 --month 10 \
 	  --today 2025-10-06 --out docs/screenshot.png
+	./build/release/tools/quillet-snapshot --year 2024 --month 2 \
+	  --today 2024-02-04 --hover 4 --out docs/tooltip.png
 
 # Rederives the lunar component's tables from the astronomical core.
 tables: build

@@ -9,7 +9,7 @@ namespace quillet::app {
 
 int RunWindow(const StartUpHooks& hooks) {
   ui::StartWindow window(
-      hooks.clock ? hooks.clock : ui::StartWindow::Clock(ui::SystemToday),
+      hooks.clock ? hooks.clock : ui::StartWindow::Clock(ui::SystemClock),
       hooks.openUrl ? hooks.openUrl
                     : ui::StartWindow::UrlOpener(ui::OpenUrlDetached));
   if (hooks.beforeShow) hooks.beforeShow(window);

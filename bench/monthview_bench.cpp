@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lunar/cn_calendar.h"
+#include "monthview/day_details.h"
 #include "monthview/festivals.h"
 #include "monthview/month_view.h"
 
@@ -138,6 +139,20 @@ void BM_WholeDay(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WholeDay);
+
+// The tooltip's text of one day, cycling through every day 1902–2047.
+void BM_DayDetailsText(benchmark::State& state) {
+  const auto& days = EveryDay();
+  const CnCalendar calendar;
+  size_t next = 0;
+  for (auto _ : state) {
+    const int key = days[next].dayKey;
+    benchmark::DoNotOptimize(
+        DayDetailsText(calendar, key / 10000, key / 100 % 100, key % 100));
+    if (++next == days.size()) next = 0;
+  }
+}
+BENCHMARK(BM_DayDetailsText);
 
 }  // namespace
 }  // namespace quillet

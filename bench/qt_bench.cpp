@@ -82,5 +82,21 @@ void BM_RedrawAfterTyping(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawAfterTyping)->Unit(benchmark::kMicrosecond);
 
+// Resting the pointer on a day: the day under the point and its details,
+// the tooltip's text; the canvas is not drawn. The points walk over every
+// cell of the month shown, empty ones included.
+void BM_DetailsUnderPointer(benchmark::State& state) {
+  App();
+  StartWindow window([] { return kToday; }, [](const std::string&) {});
+  window.RunStartUp();
+  int i = 0;
+  for (auto _ : state) {
+    const QPoint at(5 + (i * 37) % 430, 5 + (i * 23) % 265);
+    benchmark::DoNotOptimize(window.DetailsAt(at).size());
+    ++i;
+  }
+}
+BENCHMARK(BM_DetailsUnderPointer)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace quillet::ui

@@ -64,4 +64,37 @@ std::string SpinStep(std::string_view boxText, int delta, int lo, int hi) {
   return std::to_string(std::clamp<std::int64_t>(stepped, lo, hi));
 }
 
+BoxTexts StepShownMonth(std::string_view yearText, std::string_view monthText,
+                        int delta, StepUnit unit) {
+  int year = static_cast<int>(std::clamp<std::int64_t>(
+      ReadBoxNumber(yearText), kFirstShownYear, kLastShownYear));
+  int month = static_cast<int>(
+      std::clamp<std::int64_t>(ReadBoxNumber(monthText), 1, 12));
+  if (unit == StepUnit::kYear) {
+    year = static_cast<int>(std::clamp<std::int64_t>(
+        std::int64_t{year} + delta, kFirstShownYear, kLastShownYear));
+  } else {
+    // Months counted from the first shown year's 一月: [0, kLastIndex].
+    constexpr std::int64_t kLastIndex =
+        (kLastShownYear - kFirstShownYear + 1) * 12 - 1;
+    const auto index = static_cast<int>(std::clamp<std::int64_t>(
+        std::int64_t{year - kFirstShownYear} * 12 + month - 1 + delta, 0,
+        kLastIndex));
+    year = kFirstShownYear + index / 12;
+    month = index % 12 + 1;
+  }
+  return {std::to_string(year), std::to_string(month)};
+}
+
+int WheelNotches::Add(int eighthsOfDegree) {
+  if ((eighthsOfDegree > 0 && gathered_ < 0) ||
+      (eighthsOfDegree < 0 && gathered_ > 0)) {
+    gathered_ = 0;
+  }
+  const std::int64_t total = std::int64_t{gathered_} + eighthsOfDegree;
+  const auto notches = static_cast<int>(total / kWheelNotch);  // toward zero
+  gathered_ = static_cast<int>(total % kWheelNotch);
+  return notches;
+}
+
 }  // namespace quillet

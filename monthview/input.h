@@ -44,4 +44,35 @@ BoxCheck CheckBoxes(std::string_view yearText, std::string_view monthText);
 // [lo, hi], as decimal text.
 std::string SpinStep(std::string_view boxText, int delta, int lo, int hi);
 
+// The two boxes' texts.
+struct BoxTexts {
+  std::string year;
+  std::string month;
+  friend bool operator==(const BoxTexts&, const BoxTexts&) = default;
+};
+
+enum class StepUnit { kMonth, kYear };
+
+// The boxes' texts after moving `delta` months or years from the month they
+// name, their numbers first brought within the years shown and 1..12. Months
+// carry into the year (十二月 and one more is the next year's 一月) and stop
+// at the first and the last month shown; a year step keeps the month and,
+// like the year box's arrows, stays at the first or last year shown.
+BoxTexts StepShownMonth(std::string_view yearText, std::string_view monthText,
+                        int delta, StepUnit unit);
+
+// A mouse wheel's turn counted in notches. Wheels report eighths of a degree,
+// 120 to a notch; a high-resolution wheel sends smaller steps, which add up
+// to a notch, and turning back drops what was gathered the other way.
+inline constexpr int kWheelNotch = 120;
+
+class WheelNotches {
+ public:
+  // The notches completed by this step, signed as the step is.
+  int Add(int eighthsOfDegree);
+
+ private:
+  int gathered_ = 0;  // (-kWheelNotch, kWheelNotch)
+};
+
 }  // namespace quillet

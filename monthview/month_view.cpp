@@ -56,6 +56,19 @@ MonthLabels ChooseMonthLabels(int year, int month) {
   return out;
 }
 
+std::optional<int> DayUnder(const MonthLabels& month, int x, int y) {
+  const MonthGrid& grid = month.grid;
+  for (int day = 1; day <= grid.daysInMonth; ++day) {
+    const int labelTop = grid.Cell(day).rowTop + kLabelBelowRowTop;
+    const LabelBox box = month.boxes[day - 1];
+    if (y >= labelTop && y < labelTop + kLabelHeight && x >= box.left &&
+        x < box.Right()) {
+      return day;
+    }
+  }
+  return grid.DayAt(x, y);
+}
+
 void DrawMonth(MonthViewControls& controls) {
   static_cast<void>(DrawMonthAndReport(controls));
 }

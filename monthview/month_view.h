@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,12 @@ struct MonthLabels {
 
 // For a checked year and month.
 MonthLabels ChooseMonthLabels(int year, int month);
+
+// The day drawn at a canvas point of the month: the day whose label, as
+// placed, lies under it, else the day whose cell holds it; none over the
+// empty cells. A label moved clear of its neighbour can reach into the next
+// cell, and there it still names its own day.
+std::optional<int> DayUnder(const MonthLabels& month, int x, int y);
 
 // What one draw did: the boxes' check and, when it passed, the labels drawn.
 struct DrawnMonth {

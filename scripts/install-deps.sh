@@ -8,9 +8,12 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
+  libutf8proc-dev python3
   fonts-arphic-uming fonts-liberation2
   desktop-file-utils dpkg-dev file appstream librsvg2-bin
   lintian man-db groff-base
+  # quillet-lunar ics is read back by two iCalendar parsers and a client.
+  libical-dev python3-icalendar khal
 )
 # `make fuzz` needs clang with its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -1,12 +1,16 @@
 // quillet-snapshot: renders the real window offscreen and saves it as a PNG.
 //
 //   quillet-snapshot --year TEXT --month TEXT --today YYYY-MM-DD
-//                    --out FILE.png [--scale S]
+//                    --out FILE.png [--scale S] [--hover DAY]
 //
 // The start-up work runs with the given today (and opens no web page); then
 // the year box and the month box are retyped key by key, as a user would.
+// With --hover, the pointer then rests on day DAY of the month shown, and
+// the picture holds the window with the tooltip over it.
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QStringView>
 #include <charconv>
@@ -27,12 +31,13 @@ struct Options {
   std::string year, month, out;
   quillet::CivilDate today{};
   std::string scale = "1";
+  int hover = 0;  // a day of the month shown, or 0
 };
 
 void PrintUsage() {
   std::fputs(
       "usage: quillet-snapshot --year TEXT --month TEXT --today YYYY-MM-DD "
-      "--out FILE.png [--scale S]\n",
+      "--out FILE.png [--scale S] [--hover DAY]\n",
       stderr);
 }
 
@@ -90,6 +95,10 @@ std::optional<Options> ReadOptions(int argc, char* argv[]) {
       haveToday = true;
     } else if (flag == "--out") {
       options.out = value;
+    } else if (flag == "--hover") {
+      const auto day = ReadInt(value);
+      if (!day || *day < 1 || *day > 31) return std::nullopt;
+      options.hover = *day;
     } else if (flag == "--scale") {
       if (!IsScale(value)) return std::nullopt;
       options.scale = value;
@@ -101,6 +110,37 @@ std::optional<Options> ReadOptions(int argc, char* argv[]) {
     return std::nullopt;
   }
   return options;
+}
+
+// Rests the pointer on the middle of the day's number, as the toolkit would
+// report it, and returns the window with the tooltip drawn where it stands;
+// a null picture where the month shown has no such day or no tip came up.
+QPixmap WithTooltip(quillet::ui::StartWindow& window, int day) {
+  const auto& shown = window.ShownMonth();
+  if (!shown || day > shown->grid.daysInMonth) return {};
+  const quillet::CellPoint cell = shown->grid.Cell(day);
+  quillet::ui::CanvasWidget* canvas = window.CanvasControl();
+  const QPoint at(cell.cellX, cell.rowTop + 12);
+  QHelpEvent rest(QEvent::ToolTip, at, canvas->mapToGlobal(at));
+  QApplication::sendEvent(canvas, &rest);
+  QApplication::processEvents();
+  QWidget* tip = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->inherits("QTipLabel") && widget->isVisible()) tip = widget;
+  }
+  if (tip == nullptr) return {};
+  const QRect windowArea(window.mapToGlobal(QPoint(0, 0)), window.size());
+  const QRect tipArea = tip->geometry();
+  const QRect whole = windowArea | tipArea;
+  const QPixmap windowShot = window.grab();
+  QPixmap picture(whole.size() * windowShot.devicePixelRatio());
+  picture.setDevicePixelRatio(windowShot.devicePixelRatio());
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.drawPixmap(windowArea.topLeft() - whole.topLeft(), windowShot);
+  painter.drawPixmap(tipArea.topLeft() - whole.topLeft(), tip->grab());
+  painter.end();
+  return picture;
 }
 
 }  // namespace
@@ -129,7 +169,16 @@ int main(int argc, char* argv[]) {
   window.MonthBox()->clearFocus();  // no text cursor in the picture
   QApplication::processEvents();
 
-  if (!window.grab().save(QString::fromStdString(options->out), "PNG")) {
+  QPixmap picture = window.grab();
+  if (options->hover != 0) {
+    picture = WithTooltip(window, options->hover);
+    if (picture.isNull()) {
+      std::fprintf(stderr, "quillet-snapshot: no day %d in the month shown\n",
+                   options->hover);
+      return kUsageExit;
+    }
+  }
+  if (!picture.save(QString::fromStdString(options->out), "PNG")) {
     std::fprintf(stderr, "quillet-snapshot: cannot write %s\n",
                  options->out.c_str());
     return 1;

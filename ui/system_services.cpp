@@ -1,6 +1,7 @@
 #include "ui/system_services.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #if defined(Q_OS_WIN)
@@ -22,9 +23,14 @@ std::string StartPageAddress(std::string_view host) {
   return host.empty() ? "" : SiteAddress(host) + "/tc2.htm";
 }
 
-CivilDate SystemToday() {
-  const QDate today = QDate::currentDate();
-  return {today.year(), today.month(), today.day()};
+ClockReading SystemClock() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate today = now.date();
+  // Where the clocks go forward at midnight, the next day begins at the
+  // first moment that exists, not at 00:00.
+  const QDateTime nextDay = today.addDays(1).startOfDay();
+  return {{today.year(), today.month(), today.day()},
+          std::chrono::milliseconds(now.msecsTo(nextDay))};
 }
 
 void OpenUrlDetached(const std::string& url) {

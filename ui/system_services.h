@@ -2,6 +2,7 @@
 // page. The window takes both as arguments, so tests can hand it their own.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,20 @@ std::string SiteAddress(std::string_view host);  // "https://<host>"
 std::string StartPageAddress(
     std::string_view host);  // "https://<host>/tc2.htm"
 
-// Today by the local clock.
-CivilDate SystemToday();
+// What the window reads from the clock: the local date, and how long until
+// the next local day begins (the next midnight, however long the day is
+// where the clocks change). A date alone reads as a day that begins now and
+// ends a whole day later.
+struct ClockReading {
+  ClockReading(CivilDate date,
+               std::chrono::milliseconds untilNext = std::chrono::hours(24))
+      : today(date), untilNextDay(untilNext) {}
+  CivilDate today;
+  std::chrono::milliseconds untilNextDay;
+};
+
+// The local clock.
+ClockReading SystemClock();
 
 // Opens `url` in the user's browser without waiting; failures stay silent.
 // On Windows through the command interpreter ("cmd /c start <url>"),

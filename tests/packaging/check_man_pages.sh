@@ -23,11 +23,14 @@ done
 # The page as a terminal shows it, every kind of hyphen as '-'.
 text=$(man -E UTF-8 -l "$dir/quillet-lunar.1" 2>/dev/null | sed 's/‐/-/g; s/−/-/g')
 synopsis=$(sed -n '/^SYNOPSIS/,/^[A-Z]/p' <<<"$text" | sed -n 's/^ *\(quillet-lunar\)/\1/p')
-expected='quillet-lunar [--traditional] YYYY-MM-DD
-quillet-lunar [--traditional] --tsv FROM TO
+expected='quillet-lunar [--traditional] [--json] [YYYY-MM-DD]
+quillet-lunar [--traditional] [--json] -
+quillet-lunar [--traditional] [--json] --tsv FROM TO
 quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
-quillet-lunar [--traditional] --terms YEAR
-quillet-lunar --help'
+quillet-lunar [--traditional] [--json] --terms YEAR
+quillet-lunar cal [-3] [--monday] [--traditional] [--color=WHEN] [YEAR [MONTH]]
+quillet-lunar ics [--festivals] [--terms] [--days] [--anniversary NAME YYYY-MM-DD]... [--leap-rule RULE] [--missing-day RULE] [--remind DAYS] [--traditional] [--output FILE] FROM TO
+quillet-lunar -h | --help | --version'
 if [ "$synopsis" != "$expected" ]; then
   fail "quillet-lunar(1)'s synopsis differs from the program's grammar:"
   diff <(echo "$expected") <(echo "$synopsis") | sed 's/^/  /' >&2

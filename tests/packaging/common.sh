@@ -68,7 +68,8 @@ package_files() { # package_files quillet|libquillet-lunar-dev
         share/doc/libquillet-lunar-dev/copyright \
         share/doc/libquillet-lunar-dev/changelog.gz
       if [ "${QUILLET_LUNAR_TOOL:?}" = 1 ]; then
-        printf '%s\n' bin/quillet-lunar share/man/man1/quillet-lunar.1.gz
+        printf '%s\n' bin/quillet-lunar share/man/man1/quillet-lunar.1.gz \
+          share/bash-completion/completions/quillet-lunar
       fi
       ;;
     *) echo "package_files: no package '$1'" >&2; return 1 ;;

@@ -2,6 +2,7 @@
 // standard error and exit status. Expected dates are published facts.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -30,8 +32,17 @@ std::string ReadAll(const std::string& path) {
   return text.str();
 }
 
+// Where the program's standard output goes.
+enum class Sink {
+  kFile,        // a scratch file, read back into Outcome::out
+  kFullDevice,  // /dev/full: every write fails with ENOSPC
+  kClosedPipe,  // a pipe whose reading end is already closed
+  kClosed,      // no descriptor 1 at all
+};
+
 // Runs the program with these arguments, its output into scratch files.
-Outcome RunProgram(const std::vector<std::string>& arguments) {
+Outcome RunProgram(const std::vector<std::string>& arguments,
+                   Sink sink = Sink::kFile, const std::string& input = "") {
   const std::string scratch = ::testing::TempDir() + "quillet_lunar_" +
                               std::to_string(::getpid()) + "_";
   const std::string outPath = scratch + "out";
@@ -41,15 +52,43 @@ Outcome RunProgram(const std::vector<std::string>& arguments) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
+  const std::string inPath = scratch + "in";
+  std::ofstream{inPath, std::ios::binary} << input;
+  int pipeEnds[2] = {-1, -1};
+  if (sink == Sink::kClosedPipe && ::pipe(pipeEnds) != 0) return {};
   const pid_t child = ::fork();
   if (child == 0) {
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int out = -1;
+    switch (sink) {
+      case Sink::kFile:
+        out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        break;
+      case Sink::kFullDevice:
+        out = ::open("/dev/full", O_WRONLY);
+        break;
+      case Sink::kClosedPipe:
+        ::close(pipeEnds[0]);
+        out = pipeEnds[1];
+        break;
+      case Sink::kClosed:
+        break;
+    }
     const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
+    const int in = ::open(inPath.c_str(), O_RDONLY);
+    if (err < 0 || ::dup2(err, 2) < 0 || in < 0 || ::dup2(in, 0) < 0) {
+      std::_Exit(127);
+    }
+    if (sink == Sink::kClosed) {
+      ::close(1);
+    } else if (out < 0 || ::dup2(out, 1) < 0) {
       std::_Exit(127);
     }
     ::execv(argv[0], argv.data());
     std::_Exit(127);
+  }
+  if (sink == Sink::kClosedPipe) {
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
   }
   Outcome outcome;
   int status = 0;
@@ -58,6 +97,7 @@ Outcome RunProgram(const std::vector<std::string>& arguments) {
   }
   outcome.out = ReadAll(outPath);
   outcome.err = ReadAll(errPath);
+  std::remove(inPath.c_str());
   std::remove(outPath.c_str());
   std::remove(errPath.c_str());
   return outcome;
@@ -185,11 +225,108 @@ TEST(QuilletLunarCliTest, TermsOfAYear) {
   EXPECT_EQ(traditional.out.find("惊蛰"), std::string::npos);
 }
 
+// The forms added for people and scripts, each once as the program runs.
+TEST(QuilletLunarCliTest, FormsForPeopleAndScripts) {
+  const struct {
+    std::vector<std::string> args;
+    std::string input;
+    int status;
+    const char* out;  // the start of standard output
+    const char* err;  // all of standard error
+  } rows[] = {
+      {{"--version"}, "", 0, "quillet-lunar " QUILLET_TEST_VERSION "\n", ""},
+      {{"-", "--traditional"},
+       "2024-02-09\n2024-13-01\n2024-02-10\n",
+       2,
+       "2024-02-09 癸卯年 臘月三十 除夕\n2024-02-10 甲辰年 正月初一\n",
+       "quillet-lunar: bad line 2: '2024-13-01': no such day\n"},
+      {{"--json", "2024-02-10"},
+       "",
+       0,
+       "{\"gregorian\": \"2024-02-10\", \"weekday\": 6, \"lunar\": ",
+       ""},
+      {{"--json", "--terms", "2024"}, "", 0, "{\"name\": \"小寒\", ", ""},
+      {{"cal", "2024", "2"},
+       "",
+       0,
+       "        2024年2月 癸卯年 兔        \n",
+       ""},
+      {{"cal", "--color=always", "2024", "2"},
+       "",
+       0,
+       "        2024年2月 癸卯年 兔        \n",
+       ""},
+      {{"cal", "2101"},
+       "",
+       2,
+       "",
+       "quillet-lunar: year 2101 is outside 1901..2100\n"},
+  };
+  for (const auto& row : rows) {
+    const Outcome run = RunProgram(row.args, Sink::kFile, row.input);
+    EXPECT_EQ(run.status, row.status) << row.args[0];
+    EXPECT_EQ(run.out.substr(0, std::string_view{row.out}.size()), row.out);
+    EXPECT_EQ(run.err, row.err);
+    // Piped, only --color=always writes an escape.
+    EXPECT_EQ(run.out.find('\x1b') != std::string::npos,
+              row.args.size() > 1 && row.args[1] == "--color=always")
+        << row.args[0];
+  }
+}
+
+// Dates typed one at a time: each answer comes before the next line is
+// written, not when standard input ends.
+TEST(QuilletLunarCliTest, AnswersEachLineAsItComes) {
+  int toProgram[2], fromProgram[2];
+  ASSERT_EQ(::pipe(toProgram), 0);
+  ASSERT_EQ(::pipe(fromProgram), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::dup2(toProgram[0], 0);
+    ::dup2(fromProgram[1], 1);
+    ::close(toProgram[1]);
+    ::close(fromProgram[0]);
+    ::execl(QUILLET_LUNAR_PROGRAM, QUILLET_LUNAR_PROGRAM, "-",
+            static_cast<char*>(nullptr));
+    std::_Exit(127);
+  }
+  ::close(toProgram[0]);
+  ::close(fromProgram[1]);
+  const struct {
+    const char* line;
+    const char* answer;
+  } rows[] = {
+      {"2024-02-10\n", "2024-02-10 甲辰年 正月初一\n"},
+      {"2024-02-09\n", "2024-02-09 癸卯年 腊月三十 除夕\n"},
+  };
+  for (const auto& row : rows) {
+    const std::string_view line = row.line;
+    ASSERT_EQ(::write(toProgram[1], line.data(), line.size()),
+              static_cast<ssize_t>(line.size()));
+    std::string answer;
+    while (answer.find('\n') == std::string::npos) {
+      pollfd ready{fromProgram[0], POLLIN, 0};
+      ASSERT_EQ(::poll(&ready, 1, 10'000), 1) << "no answer to " << row.line;
+      char buffer[256];
+      const ssize_t got = ::read(fromProgram[0], buffer, sizeof buffer);
+      ASSERT_GT(got, 0);
+      answer.append(buffer, static_cast<std::size_t>(got));
+    }
+    EXPECT_EQ(answer, row.answer);
+  }
+  ::close(toProgram[1]);
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ::close(fromProgram[0]);
+}
+
 TEST(QuilletLunarCliTest, HelpGoesToStandardOutput) {
   const Outcome run = RunProgram({"--help"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("quillet-lunar [--traditional] --tsv FROM TO"),
-            std::string::npos);
+  EXPECT_NE(
+      run.out.find("quillet-lunar [--traditional] [--json] --tsv FROM TO"),
+      std::string::npos);
   EXPECT_EQ(run.err, "");
 }
 
@@ -200,7 +337,6 @@ TEST(QuilletLunarCliTest, BadInputFailsWithOneLine) {
     std::vector<std::string> args;
     const char* named;
   } rows[] = {
-      {{}, "missing"},
       {{"2024-3-1"}, "YYYY-MM-DD"},
       {{"abcd-ef-gh"}, "YYYY-MM-DD"},
       {{"2023-02-29"}, "no such day"},
@@ -241,6 +377,38 @@ TEST(QuilletLunarCliTest, BadInputFailsWithOneLine) {
     EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
     EXPECT_EQ(run.err.back(), '\n') << run.err;
     EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+  }
+}
+
+// Output that cannot be written is a failure the caller hears of: status 1
+// and one line on standard error. A reader that has gone away (`| head`) is
+// not: the program stops without a word, and successfully.
+TEST(QuilletLunarCliTest, OutputThatCannotBeWritten) {
+  const struct {
+    std::vector<std::string> args;
+    Sink sink;
+    int status;
+    const char* named;  // in the one line on standard error; "" for none
+  } rows[] = {
+      {{"--tsv", "1901-02-19", "2100-12-31"},
+       Sink::kFullDevice,
+       1,
+       "No space left on device"},
+      {{"2024-03-01"}, Sink::kFullDevice, 1, "cannot write standard output"},
+      {{"--help"}, Sink::kFullDevice, 1, "cannot write standard output"},
+      {{"--terms", "2024"}, Sink::kClosed, 1, "Bad file descriptor"},
+      {{"--tsv", "1901-02-19", "2100-12-31"}, Sink::kClosedPipe, 0, ""},
+      {{"2024-03-01"}, Sink::kClosedPipe, 0, ""},
+  };
+  for (const auto& row : rows) {
+    const Outcome run = RunProgram(row.args, row.sink);
+    EXPECT_EQ(run.status, row.status) << row.args[0] << " " << row.named;
+    if (*row.named == '\0') {
+      EXPECT_EQ(run.err, "");
+    } else {
+      EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+      EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+    }
   }
 }
 

@@ -1,0 +1,113 @@
+#include "monthview/day_details.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <string_view>
+
+#include "lunar/lunar_names.h"
+#include "monthview/festivals.h"
+
+namespace quillet {
+namespace {
+
+namespace chr = std::chrono;
+
+// Sunday first, as std::chrono::weekday counts: c_encoding() 0 is Sunday.
+constexpr std::array<std::string_view, 7> kWeekdays{
+    "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+
+constexpr std::string_view kNewYearsEve = "除夕";
+
+std::string GregorianLine(int year, int month, int day) {
+  const chr::weekday weekday{
+      chr::sys_days{chr::year{year} / chr::month{static_cast<unsigned>(month)} /
+                    chr::day{static_cast<unsigned>(day)}}};
+  return std::to_string(year) + "年" + std::to_string(month) + "月" +
+         std::to_string(day) + "日 " +
+         std::string(kWeekdays[weekday.c_encoding()]);
+}
+
+// 农历甲辰年正月初一（小月，29天）: the year by its stem-branch name from
+// 正月初一, the month and day as written in full, the month's size.
+std::string LunarLine(int sexagenaryYear, const LunarDate& lunar,
+                      int monthDays) {
+  return "农历" + names::Sexagenary(sexagenaryYear) + "年" +
+         names::LunarMonthDay(lunar) +
+         (monthDays == 30 ? "（大月，" : "（小月，") +
+         std::to_string(monthDays) + "天）";
+}
+
+// 甲辰年 丙寅月 甲辰日 属龙, and the year from 立春 where it differs.
+std::string StemBranchLine(const CnCalendar& calendar, int year, int month,
+                           int day, int sexagenaryYear) {
+  std::string line =
+      names::Sexagenary(sexagenaryYear) + "年 " +
+      names::Sexagenary(calendar.SexagenaryMonth(year, month, day)) + "月 " +
+      names::Sexagenary(calendar.SexagenaryDay(year, month, day)) + "日 属" +
+      std::string(names::ZodiacOfCycle(sexagenaryYear));
+  const int fromSpring =
+      calendar.SexagenaryYear(year, month, day, YearStart::kSpringBegins);
+  if (fromSpring != sexagenaryYear) {
+    line += "（按立春算为" + names::Sexagenary(fromSpring) + "年）";
+  }
+  return line;
+}
+
+// 立春 16:27（北京时间）: the minute the term begins, in China Standard Time.
+std::string TermLine(const SolarTermOnDay& term) {
+  const chr::sys_seconds local = term.term.instant + kChinaStandardTimeOffset;
+  const chr::hh_mm_ss clock{local - chr::floor<chr::days>(local)};
+  char time[8];
+  std::snprintf(time, sizeof time, "%02d:%02d",
+                static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()));
+  return std::string(names::SolarTermName(term.index)) + " " + time +
+         "（北京时间）";
+}
+
+// 除夕 first, then every festival of the day in table order.
+std::string FestivalLine(bool newYearsEve, int year, int month, int day) {
+  std::string line = newYearsEve ? std::string(kNewYearsEve) : "";
+  for (const Festival& festival : FestivalsOn(year, month, day)) {
+    if (!line.empty()) line += "、";
+    line += festival.name;
+  }
+  return line;
+}
+
+}  // namespace
+
+std::string DayDetailsText(const CnCalendar& calendar, int year, int month,
+                           int day) {
+  const LunarDate lunar = calendar.GregorianToLunar(year, month, day);
+  const int monthDays =
+      calendar.LunarMonthDays(lunar.year, lunar.month, lunar.isLeapMonth);
+  const int sexagenaryYear = calendar.SexagenaryYear(year, month, day);
+
+  std::string text = GregorianLine(year, month, day);
+  const auto addLine = [&text](std::string_view line) {
+    if (line.empty()) return;
+    text += '\n';
+    text += line;
+  };
+  addLine(LunarLine(sexagenaryYear, lunar, monthDays));
+  addLine(StemBranchLine(calendar, year, month, day, sexagenaryYear));
+  if (const auto term = calendar.SolarTermOn(year, month, day)) {
+    addLine(TermLine(*term));
+  }
+  const bool newYearsEve =
+      calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
+                             lunar.isLeapMonth) == kNewYearsEve;
+  addLine(FestivalLine(newYearsEve, year, month, day));
+  if (calendar.MonthStartUncertain(lunar.year, lunar.month,
+                                   lunar.isLeapMonth)) {
+    addLine("注：" +
+            names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                              names::MonthStyle::kFull) +
+            "初一的新月临近午夜，此月的日子可能差一天");
+  }
+  return text;
+}
+
+}  // namespace quillet

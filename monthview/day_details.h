@@ -1,0 +1,33 @@
+// What the window tells about one day beyond its label: the text of the
+// tooltip over the day, of the clipboard when the day is copied, and of
+// today in the canvas's spoken description.
+#pragma once
+
+#include <string>
+
+#include "lunar/cn_calendar.h"
+
+namespace quillet {
+
+// What the window shows about one day under the pointer and copies to the
+// clipboard: a few lines of text with the Gregorian date and weekday, the
+// full lunar date (农历甲辰年正月初一), the stem-branch names of year, month
+// and day (甲辰年 丙寅月 甲辰日), the zodiac animal, the day's solar term with
+// its instant (HH:MM, UTC+8), every festival of the day, 除夕 where it
+// applies.
+//
+// The lines, for 2024-02-04:
+//   2024年2月4日 星期日
+//   农历癸卯年腊月廿五（大月，30天）
+//   癸卯年 丙寅月 戊戌日 属兔（按立春算为甲辰年）
+//   立春 16:27（北京时间）
+// then, where the day has them, its festivals ("春节", "妇女节、植树节"),
+// and, in the three months whose first day may be a day out, a note that
+// says so. Lines end in "\n" but the last. The year is counted from 正月初一,
+// as the title line counts it; where 立春 has already begun the next year,
+// or not yet, the third line says so. A served day (1901-02-19 ..
+// 2100-12-31) only; others throw std::out_of_range.
+std::string DayDetailsText(const CnCalendar& calendar, int year, int month,
+                           int day);
+
+}  // namespace quillet

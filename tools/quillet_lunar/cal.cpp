@@ -1,0 +1,281 @@
+#include "tools/quillet_lunar/cal.h"
+
+#include <utf8proc.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <functional>
+
+#include "lunar/lunar_names.h"
+#include "monthview/day_key.h"
+#include "monthview/day_label.h"
+
+namespace quillet::lunar_cli {
+namespace {
+
+namespace chr = std::chrono;
+
+// Select Graphic Rendition sequences. The window's label colours, mapped to
+// the terminal's palette: its pure red, green and blue to the palette's red,
+// green and blue, its violet to magenta, and its black to the terminal's own
+// foreground, which is what stands out on a dark background as well as on a
+// light one.
+constexpr std::string_view kReset = "\x1b[0m";
+constexpr std::string_view kReverse = "\x1b[7m";
+constexpr std::string_view kRed = "\x1b[31m";
+
+struct PaletteColor {
+  Rgb window;
+  std::string_view terminal;
+};
+constexpr std::array<PaletteColor, 5> kPalette{{
+    {kFestivalRed, "\x1b[31m"},
+    {kFestivalGreen, "\x1b[32m"},
+    {kFestivalBlue, "\x1b[34m"},  // also the notes' colour
+    {kMonthNameColor, "\x1b[35m"},
+    {kDayNameColor, ""},
+}};
+
+std::string_view TerminalColor(Rgb color) {
+  for (const PaletteColor& entry : kPalette) {
+    if (entry.window == color) return entry.terminal;
+  }
+  return "";
+}
+
+// Sunday first, as in the window, or Monday first.
+constexpr std::array<std::string_view, 7> kWeekdayNames{"日", "一", "二", "三",
+                                                        "四", "五", "六"};
+
+std::string Spaces(int count) {
+  return std::string(static_cast<std::size_t>(std::max(count, 0)), ' ');
+}
+
+std::string Painted(std::string_view text, std::string_view sgr, bool color) {
+  if (!color || sgr.empty()) return std::string{text};
+  return std::string{sgr} + std::string{text} + std::string{kReset};
+}
+
+// The longest start of `text` that fits in `columns`.
+std::string_view FittingStart(std::string_view text, int columns) {
+  std::size_t end = 0;
+  int width = 0;
+  while (end < text.size()) {
+    utf8proc_int32_t codepoint = 0;
+    const auto length = utf8proc_iterate(
+        reinterpret_cast<const utf8proc_uint8_t*>(text.data() + end),
+        static_cast<utf8proc_ssize_t>(text.size() - end), &codepoint);
+    if (length <= 0) break;
+    const int next = width + std::max(utf8proc_charwidth(codepoint), 0);
+    if (next > columns) break;
+    width = next;
+    end += static_cast<std::size_t>(length);
+  }
+  return text.substr(0, end);
+}
+
+std::string Centered(std::string_view text, int width) {
+  const int room = width - DisplayWidth(text);
+  return Spaces(room / 2) + std::string{text} + Spaces(room - room / 2);
+}
+
+// The label of a day, in the script asked for. The choice is the window's
+// (ChooseDayLabel); only the texts that have a traditional form change: the
+// note and the 闰 of a leap month's name. Festival names have one form.
+DayLabel LabelOf(const CnCalendar& calendar, chr::year_month_day date,
+                 Script script) {
+  DayLabel label = ChooseDayLabel(
+      calendar, ToDayKey(static_cast<int>(date.year()),
+                         static_cast<int>(unsigned{date.month()}),
+                         static_cast<int>(unsigned{date.day()})));
+  if (script == Script::kTraditional) {
+    const LunarDate& lunar = label.lunar;
+    if (label.kind == DayLabelKind::kNote) {
+      label.text = calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
+                                          lunar.isLeapMonth, script);
+    } else if (label.kind == DayLabelKind::kMonthName) {
+      // The month's name, then its size (大 or 小), which stays as it is.
+      const std::size_t named =
+          names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                            names::MonthStyle::kGrid)
+              .size();
+      label.text = names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                                     names::MonthStyle::kGrid, script) +
+                   label.text.substr(named);
+    }
+  }
+  return label;
+}
+
+std::string Title(const CnCalendar& calendar, chr::year_month month,
+                  Script script) {
+  // The lunar year is that of the month's first day, as in the window's
+  // title line.
+  const int cycleYear =
+      calendar.SexagenaryYear(static_cast<int>(month.year()),
+                              static_cast<int>(unsigned{month.month()}), 1);
+  return std::to_string(static_cast<int>(month.year())) + "年" +
+         std::to_string(unsigned{month.month()}) + "月 " +
+         names::Sexagenary(cycleYear) + "年 " +
+         std::string{names::ZodiacOfCycle(cycleYear, script)};
+}
+
+// Lines of `kMonthWidth` columns, the names packed as many a line as fit.
+std::vector<std::string> PackedNames(const std::vector<std::string>& names) {
+  std::vector<std::string> lines;
+  std::string line;
+  int width = 0;
+  for (const std::string& name : names) {
+    const int nameWidth = DisplayWidth(name);
+    if (width > 0 && width + 2 + nameWidth > kMonthWidth) {
+      lines.push_back(line + Spaces(kMonthWidth - width));
+      line.clear();
+      width = 0;
+    }
+    if (width > 0) {
+      line += "  ";
+      width += 2;
+    }
+    line += name;
+    width += nameWidth;
+  }
+  if (width > 0) lines.push_back(line + Spaces(kMonthWidth - width));
+  return lines;
+}
+
+// Blocks side by side, two spaces apart; shorter grids and lists padded with
+// blank lines so that every line of the row has the same width.
+void AppendRow(std::string& text, const std::vector<MonthBlock>& blocks) {
+  std::size_t gridHeight = 0;
+  std::size_t listHeight = 0;
+  for (const MonthBlock& block : blocks) {
+    gridHeight = std::max(gridHeight, block.grid.size());
+    listHeight = std::max(listHeight, block.longNames.size());
+  }
+  const std::string blank = Spaces(kMonthWidth);
+  const auto appendLines = [&](std::size_t height, auto part) {
+    for (std::size_t i = 0; i < height; ++i) {
+      for (std::size_t b = 0; b < blocks.size(); ++b) {
+        const std::vector<std::string>& lines = blocks[b].*part;
+        if (b > 0) text += "  ";
+        text += i < lines.size() ? lines[i] : blank;
+      }
+      text += '\n';
+    }
+  };
+  appendLines(gridHeight, &MonthBlock::grid);
+  appendLines(listHeight, &MonthBlock::longNames);
+}
+
+}  // namespace
+
+int DisplayWidth(std::string_view utf8) {
+  int width = 0;
+  while (!utf8.empty()) {
+    utf8proc_int32_t codepoint = 0;
+    const auto length = utf8proc_iterate(
+        reinterpret_cast<const utf8proc_uint8_t*>(utf8.data()),
+        static_cast<utf8proc_ssize_t>(utf8.size()), &codepoint);
+    if (length <= 0) {  // not UTF-8: one column, as a terminal shows �
+      ++width;
+      utf8.remove_prefix(1);
+      continue;
+    }
+    width += std::max(utf8proc_charwidth(codepoint), 0);
+    utf8.remove_prefix(static_cast<std::size_t>(length));
+  }
+  return width;
+}
+
+MonthBlock LayOutMonth(const CnCalendar& calendar, chr::year_month month,
+                       const CalStyle& style) {
+  MonthBlock block;
+  block.grid.push_back(
+      Centered(Title(calendar, month, style.script), kMonthWidth));
+  const unsigned first = style.mondayFirst ? 1 : 0;
+  std::string weekdays;
+  for (unsigned i = 0; i < 7; ++i) {
+    weekdays += ' ';
+    weekdays += kWeekdayNames[(first + i) % 7];
+    weekdays += "  ";
+  }
+  block.grid.push_back(weekdays);
+
+  const chr::sys_days firstDay{month / 1};
+  const chr::sys_days lastDay{month / chr::last};
+  // Days from the week's first column to the month's first day, [0, 6].
+  const unsigned lead = (chr::weekday{firstDay}.c_encoding() + 7 - first) % 7;
+  std::vector<std::string> longNames;
+  for (chr::sys_days weekStart = firstDay - chr::days{lead};
+       weekStart <= lastDay; weekStart += chr::days{7}) {
+    std::string numbers, labels;
+    for (int column = 0; column < 7; ++column) {
+      const chr::sys_days day = weekStart + chr::days{column};
+      if (day < firstDay || day > lastDay) {
+        numbers += Spaces(kCellWidth);
+        labels += Spaces(kCellWidth);
+        continue;
+      }
+      const chr::year_month_day date{day};
+      const unsigned number = unsigned{date.day()};
+      char digits[4];
+      std::snprintf(digits, sizeof digits, "%2u", number % 100);
+      const bool weekend = chr::weekday{day} == chr::Saturday ||
+                           chr::weekday{day} == chr::Sunday;
+      const bool today = style.today && *style.today == date;
+      numbers += " ";
+      numbers += today ? Painted(digits, kReverse, style.color)
+                       : Painted(digits, weekend ? kRed : "", style.color);
+      numbers += "  ";
+
+      const DayLabel label = LabelOf(calendar, date, style.script);
+      const std::string_view shown = FittingStart(label.text, kCellWidth - 1);
+      if (shown.size() < label.text.size()) {  // listed under the grid
+        longNames.push_back(std::to_string(unsigned{date.month()}) + "月" +
+                            std::to_string(number) + "日 " + label.text);
+      }
+      labels += Painted(shown, TerminalColor(label.color), style.color);
+      const bool cut = shown.size() < label.text.size();
+      labels += cut ? std::string{kCutMark} : "";
+      labels += Spaces(kCellWidth - DisplayWidth(shown) - (cut ? 1 : 0));
+    }
+    block.grid.push_back(numbers);
+    block.grid.push_back(labels);
+  }
+  block.longNames = PackedNames(longNames);
+  return block;
+}
+
+std::string CalendarText(const CnCalendar& calendar, const CalRequest& request,
+                         const CalStyle& style) {
+  const chr::year year{request.year};
+  std::vector<chr::year_month> months;
+  if (request.month == 0) {
+    for (unsigned m = 1; m <= 12; ++m) months.push_back(year / chr::month{m});
+  } else {
+    const chr::year_month shown = year / chr::month{unsigned(request.month)};
+    if (request.withNeighbours) months.push_back(shown - chr::months{1});
+    months.push_back(shown);
+    if (request.withNeighbours) months.push_back(shown + chr::months{1});
+  }
+  const auto shown = [](chr::year_month month) {
+    return month >= kFirstCalMonth && month <= kLastCalMonth;
+  };
+  // A year keeps each month in its place, and a month it cannot show as a
+  // blank; a month's neighbours outside the range are left out.
+  if (request.month != 0) std::erase_if(months, std::not_fn(shown));
+  std::string text;
+  for (std::size_t at = 0; at < months.size(); at += 3) {
+    if (at > 0) text += '\n';
+    std::vector<MonthBlock> row;
+    for (std::size_t i = at; i < std::min(at + 3, months.size()); ++i) {
+      row.push_back(shown(months[i]) ? LayOutMonth(calendar, months[i], style)
+                                     : MonthBlock{});
+    }
+    AppendRow(text, row);
+  }
+  return text;
+}
+
+}  // namespace quillet::lunar_cli

@@ -1,0 +1,52 @@
+// `quillet-lunar cal`: months as grids for a terminal, each day's number
+// over the label the window draws for it.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lunar/cn_calendar.h"
+#include "tools/quillet_lunar/arguments.h"
+
+namespace quillet::lunar_cli {
+
+// Columns a text takes in a terminal: two for characters whose East Asian
+// Width is W or F (Chinese characters), one for the others, none for
+// combining marks.
+int DisplayWidth(std::string_view utf8);
+
+// A day's cell is this many columns wide: a label of two Chinese characters
+// and a space. Every line of a month is seven cells wide.
+inline constexpr int kCellWidth = 5;
+inline constexpr int kMonthWidth = 7 * kCellWidth;
+// A label longer than its cell shows its first two characters and this mark,
+// and stands whole under the grid.
+inline constexpr std::string_view kCutMark = "*";
+
+struct CalStyle {
+  bool mondayFirst = false;
+  Script script = Script::kSimplified;
+  bool color = false;  // SGR colours and today in reverse video
+  std::optional<std::chrono::year_month_day> today;
+};
+
+// One month: its grid lines (title, weekdays, a line of numbers and a line of
+// labels a week) and under them the labels too long for their cells, each
+// "7月1日 香港回归中共诞辰" (the cell showing 香港*). Every line is kMonthWidth
+// columns wide.
+struct MonthBlock {
+  std::vector<std::string> grid;
+  std::vector<std::string> longNames;
+};
+MonthBlock LayOutMonth(const CnCalendar& calendar,
+                       std::chrono::year_month month, const CalStyle& style);
+
+// All that `cal` writes for the request: one month, a month between its
+// neighbours, or a year in rows of three.
+std::string CalendarText(const CnCalendar& calendar, const CalRequest& request,
+                         const CalStyle& style);
+
+}  // namespace quillet::lunar_cli

@@ -1,0 +1,74 @@
+// quillet-lunar ics: the lunar festivals, the solar terms, every day's lunar
+// date and lunar anniversaries as an iCalendar file, one all-day event per
+// occurrence, every date Quillet's own.
+//
+//   quillet-lunar ics [--festivals] [--terms] [--days]
+//                     [--anniversary NAME YYYY-MM-DD]...
+//                     [--leap-rule when-present|ordinary|leap-only]
+//                     [--missing-day last|skip] [--remind DAYS]
+//                     [--traditional] [--output FILE] FROM TO
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lunar/cn_calendar.h"
+#include "tools/quillet_lunar/icalendar.h"
+#include "tools/quillet_lunar/output.h"
+#include "tools/quillet_lunar/run.h"
+
+namespace quillet::lunar_cli {
+
+// A lunar date to keep every year: the Gregorian day of a birth, a wedding
+// or a death, and what to call it.
+struct KeptDate {
+  std::string name;
+  std::chrono::year_month_day date;
+  friend bool operator==(const KeptDate&, const KeptDate&) = default;
+};
+
+struct IcsRequest {
+  bool festivals = false;
+  bool terms = false;
+  bool days = false;
+  std::vector<KeptDate> anniversaries;
+  LeapMonthRule leapRule = LeapMonthRule::kLeapWhenPresent;
+  MissingDayRule missingDay = MissingDayRule::kLastDay;
+  std::optional<int> remindDaysBefore;
+  Script script = Script::kSimplified;
+  std::optional<std::string> outputFile;
+  int fromYear = 0;  // Gregorian years 1901 .. 2100
+  int toYear = 0;
+};
+
+// The longest warning an alarm can give, in days.
+inline constexpr int kMaxRemindDays = 365;
+
+// The arguments that follow "ics"; throws UsageError naming the argument
+// that is wrong.
+IcsRequest ParseIcsArguments(std::span<const std::string_view> args);
+
+// DTSTAMP: SOURCE_DATE_EPOCH (decimal seconds since 1970-01-01 UTC) when it
+// is set, so that the same arguments give the same bytes, else `now`.
+// Throws UsageError for a value that is not such a number.
+std::chrono::sys_seconds IcsStamp(const char* sourceDateEpoch,
+                                  std::chrono::sys_seconds now);
+
+// Every event asked for, in the order of their days.
+std::vector<ical::AllDayEvent> IcsEvents(const CnCalendar& calendar,
+                                         const IcsRequest& request);
+
+// The whole file.
+std::string IcsText(const CnCalendar& calendar, const IcsRequest& request,
+                    std::chrono::sys_seconds stamp);
+
+// `ics ...`: the file to `out`, or with --output through the context's
+// writeWholeFile (status 1 and one line on `errors` when that fails).
+int RunIcs(std::span<const std::string_view> args, const Context& context,
+           Output& out, Output& errors);
+
+}  // namespace quillet::lunar_cli

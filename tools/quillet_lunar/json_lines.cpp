@@ -1,0 +1,143 @@
+#include "tools/quillet_lunar/json_lines.h"
+
+#include <charconv>
+
+#include "lunar/date_text.h"
+#include "lunar/lunar_names.h"
+#include "monthview/festivals.h"
+
+namespace quillet::lunar_cli {
+namespace {
+
+namespace chr = std::chrono;
+
+// Appends one object's members, keys in the order written (the order of the
+// documentation), ", " and ": " between them as the documentation shows.
+class ObjectWriter {
+ public:
+  explicit ObjectWriter(std::string& text) : text_(text) { text_ += '{'; }
+  ~ObjectWriter() { text_ += '}'; }
+  ObjectWriter(const ObjectWriter&) = delete;
+  ObjectWriter& operator=(const ObjectWriter&) = delete;
+
+  // The key; the caller appends the value.
+  std::string& Key(std::string_view key) {
+    if (!first_) text_ += ", ";
+    first_ = false;
+    AppendJsonString(text_, key);
+    text_ += ": ";
+    return text_;
+  }
+  void String(std::string_view key, std::string_view value) {
+    AppendJsonString(Key(key), value);
+  }
+  void Number(std::string_view key, int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Key(key).append(digits, end);
+  }
+  void Bool(std::string_view key, bool value) {
+    Key(key) += value ? "true" : "false";
+  }
+
+ private:
+  std::string& text_;
+  bool first_ = true;
+};
+
+}  // namespace
+
+void AppendJsonString(std::string& text, std::string_view value) {
+  text += '"';
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      text += '\\';
+      text += c;
+    } else if (byte < 0x20) {
+      constexpr char kHex[] = "0123456789abcdef";
+      text += "\\u00";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 0xF];
+    } else {
+      text += c;  // UTF-8 as it stands, which JSON allows
+    }
+  }
+  text += '"';
+}
+
+std::string InstantText(chr::sys_seconds utc) {
+  std::string text = DateTimeText(utc + kChinaStandardTimeOffset);
+  text[10] = 'T';  // "2024-02-04 16:27:07" -> "2024-02-04T16:27:07"
+  return text + "+08:00";
+}
+
+std::string DayJson(const CnCalendar& calendar, chr::year_month_day date,
+                    Script script) {
+  const int y = static_cast<int>(date.year());
+  const int m = static_cast<int>(unsigned{date.month()});
+  const int d = static_cast<int>(unsigned{date.day()});
+  const LunarDate lunar = calendar.GregorianToLunar(y, m, d);
+
+  std::string text;
+  {
+    ObjectWriter object{text};
+    object.String("gregorian", DateText(date));
+    object.Number("weekday",
+                  static_cast<int>(chr::weekday{date}.iso_encoding()));
+    {
+      ObjectWriter day{object.Key("lunar")};
+      day.Number("year", lunar.year);
+      day.Number("month", lunar.month);
+      day.Number("day", lunar.day);
+      day.Bool("leap", lunar.isLeapMonth);
+      day.Number("month_days", calendar.LunarMonthDays(lunar.year, lunar.month,
+                                                       lunar.isLeapMonth));
+    }
+    object.String("text", names::LunarMonthDay(lunar, script));
+    {
+      ObjectWriter ganzhi{object.Key("ganzhi")};
+      ganzhi.String("year",
+                    names::Sexagenary(calendar.SexagenaryYear(y, m, d)));
+      ganzhi.String("month",
+                    names::Sexagenary(calendar.SexagenaryMonth(y, m, d)));
+      ganzhi.String("day", names::Sexagenary(calendar.SexagenaryDay(y, m, d)));
+    }
+    object.String("zodiac", calendar.ZodiacAnimal(lunar.year, script));
+    if (const auto onDay = calendar.SolarTermOn(y, m, d)) {
+      ObjectWriter term{object.Key("term")};
+      term.String("name", names::SolarTermName(onDay->index, script));
+      term.String("instant", InstantText(onDay->term.instant));
+    } else {
+      object.Key("term") += "null";
+    }
+    object.String("note",
+                  calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
+                                         lunar.isLeapMonth, script));
+    std::string& festivals = object.Key("festivals");
+    festivals += '[';
+    bool first = true;
+    for (const Festival& festival : FestivalsOn(y, m, d)) {
+      if (!first) festivals += ", ";
+      first = false;
+      AppendJsonString(festivals, festival.name);
+    }
+    festivals += ']';
+  }
+  return text + "\n";
+}
+
+std::string TermJson(const SolarTerm& term, int index, Script script) {
+  const chr::sys_days day =
+      chr::floor<chr::days>(term.instant + kChinaStandardTimeOffset);
+  std::string text;
+  {
+    ObjectWriter object{text};
+    object.String("name", names::SolarTermName(index, script));
+    object.String("date", DateText(chr::year_month_day{day}));
+    object.String("instant", InstantText(term.instant));
+  }
+  return text + "\n";
+}
+
+}  // namespace quillet::lunar_cli

@@ -1,0 +1,141 @@
+#include "tools/quillet_lunar/run.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "lunar/cn_calendar.h"
+#include "tools/quillet_lunar/arguments.h"
+#include "tools/quillet_lunar/cal.h"
+#include "tools/quillet_lunar/date_list.h"
+#include "tools/quillet_lunar/day_line.h"
+#include "tools/quillet_lunar/ics.h"
+#include "tools/quillet_lunar/json_lines.h"
+
+namespace quillet::lunar_cli {
+namespace {
+
+namespace chr = std::chrono;
+
+// The forms of the command line other than a subcommand's.
+int RunDayForms(std::span<const std::string_view> args, const Context& context,
+                Output& out, Output& errors) {
+  const Request request = ParseArguments(args, context.today);
+  const CnCalendar calendar;
+  switch (request.form) {
+    case Form::kHelp:
+      out.Write(Usage());
+      break;
+    case Form::kVersion:
+      out.Write(VersionLine());
+      break;
+    case Form::kDay:
+      out.Write(request.json ? DayJson(calendar, request.from, request.script)
+                             : DayLine(calendar, request.from, request.script));
+      break;
+    case Form::kDateList:
+      if (context.input == nullptr) throw UsageError("no standard input");
+      return ConvertDateList(
+                 calendar, *context.input,
+                 request.json ? LineFormat::kJson : LineFormat::kText,
+                 request.script, out, errors)
+                 ? 0
+                 : 2;
+    case Form::kRange: {
+      // Written in pieces of about 64 KiB: the whole range is 2.5 MB as rows.
+      std::string rows{request.json ? "" : kDayRowsHeader};
+      for (chr::sys_days day{request.from}; day <= chr::sys_days{request.to};
+           ++day) {
+        const chr::year_month_day date{day};
+        if (request.json) {
+          rows += DayJson(calendar, date, request.script);
+        } else {
+          AppendDayRow(rows, calendar, date, request.script);
+        }
+        if (rows.size() >= 64 * 1024) {
+          out.Write(rows);
+          rows.clear();
+        }
+      }
+      out.Write(rows);
+      break;
+    }
+    case Form::kToGregorian:
+      out.Write(GregorianLine(calendar, request.year, request.month,
+                              request.day, request.leap));
+      break;
+    case Form::kTerms: {
+      std::string rows{request.json ? "" : kTermRowsHeader};
+      int index = 0;
+      for (const SolarTerm& term : calendar.SolarTerms(request.year)) {
+        rows += request.json ? TermJson(term, index, request.script)
+                             : TermRow(calendar, term, index, request.script);
+        ++index;
+      }
+      out.Write(rows);
+      break;
+    }
+  }
+  return 0;
+}
+
+int RunCal(std::span<const std::string_view> args, const Context& context,
+           Output& out, Output& /*errors*/) {
+  const CalRequest request = ParseCalArguments(args, context.today);
+  if (request.help) {
+    out.Write(Usage());
+    return 0;
+  }
+  CalStyle style{.mondayFirst = request.mondayFirst,
+                 .script = request.script,
+                 .today = context.today};
+  switch (request.color) {
+    case ColorChoice::kAlways:
+      style.color = true;
+      break;
+    case ColorChoice::kNever:
+      style.color = false;
+      break;
+    case ColorChoice::kAuto:
+      style.color = context.outputIsTerminal && !context.noColor;
+      break;
+  }
+  out.Write(CalendarText(CnCalendar{}, request, style));
+  return 0;
+}
+
+struct Subcommand {
+  std::string_view name;
+  int (*run)(std::span<const std::string_view> args, const Context& context,
+             Output& out, Output& errors);
+};
+
+// Subcommands, by their first argument; each reads the arguments after it.
+constexpr Subcommand kSubcommands[] = {
+    {"cal", RunCal},
+    {"ics", RunIcs},
+};
+
+}  // namespace
+
+int Run(std::span<const std::string_view> args, const Context& context,
+        Output& out, Output& errors) {
+  try {
+    if (!args.empty()) {
+      for (const Subcommand& subcommand : kSubcommands) {
+        if (args[0] == subcommand.name) {
+          return subcommand.run(args.subspan(1), context, out, errors);
+        }
+      }
+    }
+    return RunDayForms(args, context, out, errors);
+  } catch (const UsageError& e) {
+    errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
+    return 2;
+  } catch (const std::logic_error& e) {
+    // The calendar's own refusal of an argument, which names it.
+    errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
+    return 2;
+  }
+}
+
+}  // namespace quillet::lunar_cli

@@ -76,7 +76,11 @@ class ErrorOutput final : public Output {
 chr::year_month_day LocalToday() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#if defined(_WIN32)
+  ::localtime_s(&local, &now);
+#else
   ::localtime_r(&now, &local);
+#endif
   return chr::year{local.tm_year + 1900} /
          chr::month{static_cast<unsigned>(local.tm_mon + 1)} /
          chr::day{static_cast<unsigned>(local.tm_mday)};
@@ -86,8 +90,11 @@ chr::year_month_day LocalToday() {
 
 int main(int argc, char** argv) {
   quillet::UseUtf8Console(argc, argv);
-  // A closed pipe shows as EPIPE from write(), not as a signal.
+#ifdef SIGPIPE
+  // A closed pipe shows as EPIPE from write(), not as a signal. (Windows has
+  // no such signal: there write() reports the closed pipe as it is.)
   std::signal(SIGPIPE, SIG_IGN);
+#endif
   // Standard input through a buffer of its own, whose fill date_list.cpp
   // looks at.
   std::ios::sync_with_stdio(false);

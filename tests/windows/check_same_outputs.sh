@@ -38,11 +38,30 @@ n=0
 while IFS= read -r line; do
   case $line in '' | '#'*) continue ;; esac
   n=$((n + 1))
-  read -r -a args <<<"$line"
-  "$host" "${args[@]}" >"$out/host/$n.out" 2>"$out/host/$n.err"
-  echo $? >"$out/host/$n.status"
-  "$emulator" "$program" "${args[@]}" >"$out/other/$n.out" 2>"$out/other/$n.err"
-  echo $? >"$out/other/$n.status"
+  read -r -a words <<<"$line"
+  # NAME=VALUE words first: the runs' environment; a word <FILE: their
+  # standard input, FILE beside the cases; the rest: the arguments.
+  settings=() input=/dev/null args=()
+  for word in "${words[@]}"; do
+    if [ ${#args[@]} -eq 0 ] && [[ $word =~ ^[A-Z_]+= ]]; then
+      settings+=("$word")
+    elif [[ $word == '<'* ]]; then
+      input=$(dirname "$cases")/${word#<}
+    else
+      args+=("$word")
+    fi
+  done
+  # Each run in an empty folder of its own: a file it writes there (ics
+  # --output) is compared too.
+  mkdir "$out/host/$n.files" "$out/other/$n.files"
+  (cd "$out/host/$n.files" &&
+    env "${settings[@]}" "$host" "${args[@]}" <"$input" \
+      >"$out/host/$n.out" 2>"$out/host/$n.err"
+    echo $? >"$out/host/$n.status")
+  (cd "$out/other/$n.files" &&
+    env "${settings[@]}" "$emulator" "$program" "${args[@]}" <"$input" \
+      >"$out/other/$n.out" 2>"$out/other/$n.err"
+    echo $? >"$out/other/$n.status")
   for part in out err status; do
     if ! cmp -s "$out/host/$n.$part" "$out/other/$n.$part"; then
       fail "quillet-lunar $line: standard ${part/status/exit status} differs:"
@@ -50,6 +69,10 @@ while IFS= read -r line; do
            <(od -c "$out/other/$n.$part" | head -20) | head -20 >&2
     fi
   done
+  if ! diff -r "$out/host/$n.files" "$out/other/$n.files" >/dev/null; then
+    fail "quillet-lunar $line: the files written differ:"
+    diff -r "$out/host/$n.files" "$out/other/$n.files" | head -20 >&2
+  fi
 done <"$cases"
 
 [ "$n" -gt 0 ] || fail "no cases in $cases"

@@ -1,8 +1,8 @@
 # Two commands do everything: `make run` and `make test`.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize coverage bench fuzz screenshot tables \
-        install package format clean mutants
+.PHONY: all setup build run test test-sanitize test-clang test-library test-windows \
+        coverage bench fuzz screenshot tables install package format clean mutants
 
 all: build
 
@@ -25,6 +25,27 @@ test: build
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: build-sanitize
 	ctest --preset sanitize -j $(JOBS)
+
+# The whole project built with clang, warnings as errors, and its suite.
+test-clang:
+	@bash scripts/install-deps.sh --clang
+	$(MAKE) build-clang
+	ctest --preset clang -j $(JOBS)
+
+# The lunar library and quillet-lunar alone, configured without Qt.
+test-library: build-library
+	ctest --preset library -j $(JOBS)
+
+# The library, quillet-lunar and their tests built for 64-bit Windows with
+# MinGW-w64 and run under Wine; quillet-lunar's outputs compared with the
+# library build's.
+test-windows: setup
+	@bash scripts/install-deps.sh --windows
+	@test -f build/library/build.ninja || cmake --preset library
+	@test -f build/windows/build.ninja || cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	@bash scripts/wine-run.sh wineboot --init >/dev/null 2>&1
+	ctest --preset windows -j $(JOBS)
 
 # Line coverage of the project's own code by the whole suite.
 coverage: build-coverage

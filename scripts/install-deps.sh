@@ -23,6 +23,15 @@ fi
 if [ "${1:-}" = "--coverage" ]; then
   packages+=(gcovr)
 fi
+# `make test-clang` builds with clang.
+if [ "${1:-}" = "--clang" ]; then
+  packages+=(clang)
+fi
+# `make test-windows` cross-builds with MinGW-w64, builds GoogleTest from
+# Debian's sources for it and runs the tests under Wine (64-bit only).
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+fi
 # `make mutants` reads its list of faults with python3.
 if [ "${1:-}" = "--mutants" ]; then
   packages+=(python3)

@@ -1,7 +1,12 @@
 #include "monthview/gbk.h"
 
 #include <gtest/gtest.h>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <chrono>
 #include <optional>
@@ -22,6 +27,26 @@ namespace {
 
 // The GBK bytes of a UTF-8 text by the system's converter, or nullopt when
 // the text has a character outside GBK.
+#if defined(_WIN32)
+// Windows: through UTF-16 into code page 936, its GBK.
+std::optional<std::string> ToGbk(const std::string& utf8) {
+  if (utf8.empty()) return std::string{};
+  const int utf8Size = static_cast<int>(utf8.size());
+  std::wstring wide(utf8.size(), L'\0');
+  const int wideSize =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Size,
+                          wide.data(), utf8Size);
+  if (wideSize <= 0) return std::nullopt;
+  std::string out(utf8.size() * 2 + 4, '\0');
+  BOOL lossy = FALSE;
+  const int size = WideCharToMultiByte(
+      936, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize, out.data(),
+      static_cast<int>(out.size()), nullptr, &lossy);
+  if (size <= 0 || lossy) return std::nullopt;
+  out.resize(static_cast<std::size_t>(size));
+  return out;
+}
+#else
 std::optional<std::string> ToGbk(const std::string& utf8) {
   iconv_t cd = iconv_open("GBK", "UTF-8");
   if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
@@ -35,6 +60,7 @@ std::optional<std::string> ToGbk(const std::string& utf8) {
   out.resize(out.size() - outLeft);
   return out;
 }
+#endif
 
 // Every text the month view can write: festival texts, month and day names,
 // the lunar component's notes, titles and the two messages.

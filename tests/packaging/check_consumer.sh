@@ -5,6 +5,10 @@
 # program as the example for library users.
 # Usage: check_consumer.sh <cmake> <build dir> <scratch dir> <generator>
 #          <c++ compiler> <version> [link flags the build's objects need]
+# For a cross-build, the environment gives the consumer's CMake toolchain
+# file (QUILLET_CONSUMER_TOOLCHAIN), what runs its program
+# (QUILLET_CONSUMER_EMULATOR) and its programs' file suffix
+# (QUILLET_CONSUMER_SUFFIX, .exe for Windows).
 set -uo pipefail
 # shellcheck source=tests/packaging/common.sh
 . "$(dirname "$0")/common.sh"
@@ -26,17 +30,27 @@ if ! DESTDIR=$out/root "$cmake" --install "$build" --prefix /usr \
   finish
 fi
 prefix=$out/root/usr
+toolchain=${QUILLET_CONSUMER_TOOLCHAIN:-}
+emulator=${QUILLET_CONSUMER_EMULATOR:-}
+suffix=${QUILLET_CONSUMER_SUFFIX:-}
+cross=()
+if [ -n "$toolchain" ]; then
+  # The toolchain confines CMake packages to the target's root; this one is
+  # in the scratch root.
+  cross=(-DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=BOTH)
+fi
 
 # check_run <how> <program>: the program prints the expected line.
 check_run() {
   local got
-  got=$("$2" 2>&1) || fail "$1: the consumer failed: $got"
+  got=$($emulator "$2$suffix" 2>&1) || fail "$1: the consumer failed: $got"
+  got=${got%$'\r'}  # a Windows program ends its line with CRLF
   [ "$got" = "$expected" ] || fail "$1: the consumer printed '$got', expected '$expected'"
 }
 
 # find_package(QuilletLunar) through CMAKE_PREFIX_PATH.
 if "$cmake" -S "$src" -B "$out/cmake" -G "$generator" \
-     -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_PREFIX_PATH="$prefix" \
+     -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_PREFIX_PATH="$prefix" "${cross[@]}" \
      -DCMAKE_EXE_LINKER_FLAGS="$link_flags" >"$out/cmake.log" 2>&1 &&
    "$cmake" --build "$out/cmake" >>"$out/cmake.log" 2>&1; then
   found=$(sed -n 's/^QuilletLunar_DIR:PATH=//p' "$out/cmake/CMakeCache.txt")

@@ -1,7 +1,5 @@
 #include "tools/quillet_lunar/cal.h"
 
-#include <utf8proc.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -10,6 +8,7 @@
 #include "lunar/lunar_names.h"
 #include "monthview/day_key.h"
 #include "monthview/day_label.h"
+#include "tools/quillet_lunar/text_width.h"
 
 namespace quillet::lunar_cli {
 namespace {
@@ -62,15 +61,12 @@ std::string_view FittingStart(std::string_view text, int columns) {
   std::size_t end = 0;
   int width = 0;
   while (end < text.size()) {
-    utf8proc_int32_t codepoint = 0;
-    const auto length = utf8proc_iterate(
-        reinterpret_cast<const utf8proc_uint8_t*>(text.data() + end),
-        static_cast<utf8proc_ssize_t>(text.size() - end), &codepoint);
-    if (length <= 0) break;
-    const int next = width + std::max(utf8proc_charwidth(codepoint), 0);
+    const Utf8Character character = FirstCharacter(text.substr(end));
+    if (character.length == 0) break;
+    const int next = width + CharacterColumns(character.codepoint);
     if (next > columns) break;
     width = next;
-    end += static_cast<std::size_t>(length);
+    end += character.length;
   }
   return text.substr(0, end);
 }
@@ -173,17 +169,15 @@ void AppendRow(std::string& text, const std::vector<MonthBlock>& blocks) {
 int DisplayWidth(std::string_view utf8) {
   int width = 0;
   while (!utf8.empty()) {
-    utf8proc_int32_t codepoint = 0;
-    const auto length = utf8proc_iterate(
-        reinterpret_cast<const utf8proc_uint8_t*>(utf8.data()),
-        static_cast<utf8proc_ssize_t>(utf8.size()), &codepoint);
-    if (length <= 0) {  // not UTF-8: one column, as a terminal shows �
+    const Utf8Character character = FirstCharacter(utf8);
+    if (character.length ==
+        0) {  // not UTF-8: one column, as a terminal shows �
       ++width;
       utf8.remove_prefix(1);
       continue;
     }
-    width += std::max(utf8proc_charwidth(codepoint), 0);
-    utf8.remove_prefix(static_cast<std::size_t>(length));
+    width += CharacterColumns(character.codepoint);
+    utf8.remove_prefix(character.length);
   }
   return width;
 }

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/console.h"
 #include "tools/quillet_lunar/output.h"
 #include "tools/quillet_lunar/run.h"
 #include "tools/quillet_lunar/whole_file.h"
@@ -75,7 +76,11 @@ class ErrorOutput final : public Output {
 chr::year_month_day LocalToday() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#if defined(_WIN32)
+  ::localtime_s(&local, &now);
+#else
   ::localtime_r(&now, &local);
+#endif
   return chr::year{local.tm_year + 1900} /
          chr::month{static_cast<unsigned>(local.tm_mon + 1)} /
          chr::day{static_cast<unsigned>(local.tm_mday)};
@@ -84,8 +89,12 @@ chr::year_month_day LocalToday() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A closed pipe shows as EPIPE from write(), not as a signal.
+  quillet::UseUtf8Console(argc, argv);
+#ifdef SIGPIPE
+  // A closed pipe shows as EPIPE from write(), not as a signal. (Windows has
+  // no such signal: there write() reports the closed pipe as it is.)
   std::signal(SIGPIPE, SIG_IGN);
+#endif
   // Standard input through a buffer of its own, whose fill date_list.cpp
   // looks at.
   std::ios::sync_with_stdio(false);

@@ -22,7 +22,7 @@ using lunar_tables::kSolarTerms;
 
 // 4 CE, and so 1984 and 2044, began a cycle of years (甲子).
 constexpr int kCycleStartYear = 4;
-constexpr std::string_view kNewYearsEve = "除夕";
+using names::kNewYearsEve;
 // The first days of the first month are the Spring Festival's own; a solar
 // term falling on them gets no note.
 constexpr int kSpringFestivalDays = 3;

@@ -21,6 +21,9 @@ std::string_view Branch(int branch);
 // 甲子, 2 乙丑, 60 癸亥.
 std::string Sexagenary(int index);
 
+// The last day of the lunar year, 除夕, the same in both scripts.
+inline constexpr std::string_view kNewYearsEve = "除夕";
+
 // The zodiac animal of branch 0..11: 0 鼠 (子) .. 11 猪 (亥).
 std::string_view Zodiac(int branch, Script script = Script::kSimplified);
 // The zodiac animal of cycle position 1..60 (its branch's animal).

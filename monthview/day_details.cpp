@@ -17,7 +17,7 @@ namespace chr = std::chrono;
 constexpr std::array<std::string_view, 7> kWeekdays{
     "星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 
-constexpr std::string_view kNewYearsEve = "除夕";
+using names::kNewYearsEve;
 
 std::string GregorianLine(int year, int month, int day) {
   const chr::weekday weekday{

@@ -33,7 +33,7 @@ constexpr Wording kAnniversaryCategory{"农历纪念日", "農曆紀念日"};
 // "the lunar calendar", before a lunar date written in full.
 constexpr Wording kLunar{"农历", "農曆"};
 // The last day of the lunar year, which the festival table does not hold.
-constexpr std::string_view kNewYearsEve = "除夕";
+using quillet::names::kNewYearsEve;
 
 constexpr std::string_view kProductId = "-//Quillet//quillet-lunar ics//ZH";
 constexpr std::string_view kUidDomain = "@quillet";

@@ -54,7 +54,7 @@ coverage: build-coverage
 	gcovr --root . --object-directory build/coverage \
 	  --exclude-directories '.*CompilerId.*' \
 	  --filter 'lunar/' --filter 'monthview/' --filter 'ui/' --filter 'app/' \
-	  --filter 'tools/quillet_lunar/' \
+	  --filter 'cli/' \
 	  --exclude 'lunar/astronomy/vsop87d_earth.cpp' \
 	  --exclude 'lunar/lunar_tables.cpp'
 

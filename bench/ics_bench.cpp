@@ -5,8 +5,8 @@
 #include <chrono>
 #include <vector>
 
-#include "tools/quillet_lunar/icalendar.h"
-#include "tools/quillet_lunar/ics.h"
+#include "cli/icalendar.h"
+#include "cli/ics.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/quillet_lunar/output.h"
-#include "tools/quillet_lunar/run.h"
+#include "cli/output.h"
+#include "cli/run.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/quillet_lunar/arguments.h"
+#include "cli/arguments.h"
 
 #include <array>
 #include <charconv>

@@ -1,14 +1,14 @@
-#include "tools/quillet_lunar/cal.h"
+#include "cli/cal.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
 
+#include "cli/text_width.h"
 #include "lunar/lunar_names.h"
 #include "monthview/day_key.h"
 #include "monthview/day_label.h"
-#include "tools/quillet_lunar/text_width.h"
 
 namespace quillet::lunar_cli {
 namespace {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "lunar/cn_calendar.h"
-#include "tools/quillet_lunar/arguments.h"
 
 namespace quillet::lunar_cli {
 

@@ -1,4 +1,4 @@
-#include "tools/console.h"
+#include "cli/console.h"
 
 #if defined(_WIN32)
 

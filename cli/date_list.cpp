@@ -1,10 +1,10 @@
-#include "tools/quillet_lunar/date_list.h"
+#include "cli/date_list.h"
 
 #include <string>
 
-#include "tools/quillet_lunar/arguments.h"
-#include "tools/quillet_lunar/day_line.h"
-#include "tools/quillet_lunar/json_lines.h"
+#include "cli/arguments.h"
+#include "cli/day_line.h"
+#include "cli/json_lines.h"
 
 namespace quillet::lunar_cli {
 

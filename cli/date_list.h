@@ -3,8 +3,8 @@
 
 #include <istream>
 
+#include "cli/output.h"
 #include "lunar/cn_calendar.h"
-#include "tools/quillet_lunar/output.h"
 
 namespace quillet::lunar_cli {
 

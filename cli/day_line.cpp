@@ -1,10 +1,10 @@
-#include "tools/quillet_lunar/day_line.h"
+#include "cli/day_line.h"
 
 #include <charconv>
 
+#include "cli/arguments.h"
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
-#include "tools/quillet_lunar/arguments.h"
 
 namespace quillet::lunar_cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/quillet_lunar/icalendar.h"
+#include "cli/icalendar.h"
 
 #include <cstdio>
 #include <utility>

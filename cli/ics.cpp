@@ -1,13 +1,13 @@
-#include "tools/quillet_lunar/ics.h"
+#include "cli/ics.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
+#include "cli/arguments.h"
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "monthview/festivals.h"
-#include "tools/quillet_lunar/arguments.h"
 
 namespace quillet::lunar_cli {
 namespace {

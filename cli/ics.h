@@ -16,10 +16,10 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/icalendar.h"
+#include "cli/output.h"
+#include "cli/run.h"
 #include "lunar/cn_calendar.h"
-#include "tools/quillet_lunar/icalendar.h"
-#include "tools/quillet_lunar/output.h"
-#include "tools/quillet_lunar/run.h"
 
 namespace quillet::lunar_cli {
 

@@ -1,4 +1,4 @@
-#include "tools/quillet_lunar/json_lines.h"
+#include "cli/json_lines.h"
 
 #include <charconv>
 

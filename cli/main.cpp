@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/console.h"
-#include "tools/quillet_lunar/output.h"
-#include "tools/quillet_lunar/run.h"
-#include "tools/quillet_lunar/whole_file.h"
+#include "cli/console.h"
+#include "cli/output.h"
+#include "cli/run.h"
+#include "cli/whole_file.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "tools/quillet_lunar/run.h"
+#include "cli/run.h"
 
 #include <stdexcept>
 #include <string>
 
+#include "cli/arguments.h"
+#include "cli/cal.h"
+#include "cli/date_list.h"
+#include "cli/day_line.h"
+#include "cli/ics.h"
+#include "cli/json_lines.h"
 #include "lunar/cn_calendar.h"
-#include "tools/quillet_lunar/arguments.h"
-#include "tools/quillet_lunar/cal.h"
-#include "tools/quillet_lunar/date_list.h"
-#include "tools/quillet_lunar/day_line.h"
-#include "tools/quillet_lunar/ics.h"
-#include "tools/quillet_lunar/json_lines.h"
 
 namespace quillet::lunar_cli {
 namespace {

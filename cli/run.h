@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/quillet_lunar/output.h"
+#include "cli/output.h"
 
 namespace quillet::lunar_cli {
 

@@ -1,4 +1,4 @@
-#include "tools/quillet_lunar/text_width.h"
+#include "cli/text_width.h"
 
 #include <algorithm>
 #include <array>

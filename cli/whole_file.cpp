@@ -1,4 +1,4 @@
-#include "tools/quillet_lunar/whole_file.h"
+#include "cli/whole_file.h"
 
 #if defined(_WIN32)
 #include <windows.h>

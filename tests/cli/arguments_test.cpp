@@ -1,6 +1,6 @@
 // The command line's grammar: what each argument means, and every way of
 // getting it wrong named in one line.
-#include "tools/quillet_lunar/arguments.h"
+#include "cli/arguments.h"
 
 #include <gtest/gtest.h>
 

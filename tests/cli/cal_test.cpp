@@ -3,7 +3,7 @@
 // other characters a grid may hold are CJK symbols, ideographs and
 // full-width forms (East Asian Width W or F), two columns each; anything
 // else fails the test.
-#include "tools/quillet_lunar/cal.h"
+#include "cli/cal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The day line and the rows, called directly. Expected dates are published
 // facts: the lunar new years and leap months of the Chinese calendar as the
 // Purple Mountain Observatory publishes it.
-#include "tools/quillet_lunar/day_line.h"
+#include "cli/day_line.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tools/quillet_lunar/arguments.h"
+#include "cli/arguments.h"
 
 namespace quillet::lunar_cli {
 namespace {

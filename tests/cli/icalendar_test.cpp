@@ -1,6 +1,6 @@
 // The iCalendar writer against RFC 5545's own examples and rules, and a
 // property over random UTF-8: unfolding and unescaping gives the text back.
-#include "tools/quillet_lunar/icalendar.h"
+#include "cli/icalendar.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/tools/rfc5545_reading.h"
+#include "tests/cli/rfc5545_reading.h"
 
 namespace {
 

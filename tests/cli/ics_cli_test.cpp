@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/tools/rfc5545_reading.h"
-#include "tests/tools/run_program.h"
+#include "tests/cli/rfc5545_reading.h"
+#include "tests/cli/run_program.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "monthview/festivals.h"
-#include "tests/tools/run_program.h"
+#include "tests/cli/run_program.h"
 
 namespace {
 

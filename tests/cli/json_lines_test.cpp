@@ -1,6 +1,6 @@
 // JSON Lines, called directly: the escaping of strings and the instants.
 // The whole range is read back by Python's JSON parser in check_output.py.
-#include "tools/quillet_lunar/json_lines.h"
+#include "cli/json_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Whole runs without a process: arguments, an injected date and standard
 // input in; standard output, standard error and the status out.
-#include "tools/quillet_lunar/run.h"
+#include "cli/run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reading UTF-8 and counting terminal columns. The widths expected are
 // Unicode's East Asian Width classes of each character as published
 // (EastAsianWidth.txt): W and F take two columns, the others one.
-#include "tools/quillet_lunar/text_width.h"
+#include "cli/text_width.h"
 
 #include <gtest/gtest.h>
 

@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/quillet_lunar/arguments.h"
-#include "tools/quillet_lunar/date_list.h"
-#include "tools/quillet_lunar/ics.h"
+#include "cli/arguments.h"
+#include "cli/date_list.h"
+#include "cli/ics.h"
 
 namespace {
 

@@ -1,37 +1,56 @@
 #!/usr/bin/env bash
 # Plants each fault of scripts/mutants.tsv, one at a time, in a scratch copy of
-# the working tree, and runs the suite (all but the tests labelled slow)
+# the committed tree, and runs the suite (all but the tests labelled slow)
 # against it. Every fault should fail the build or a test: it is "killed".
 # A fault the suite lets through is a "SURVIVED" line; a fault whose pattern is
-# not in its file exactly once is an "ERROR" line. Exits non-zero if any fault
-# survived or was in error.
+# not in its file exactly once, or whose build and tests could not be told
+# apart from a hang, is an "ERROR" line. Exits non-zero if any fault survived
+# or was in error, or if the pristine copy is not green before the first fault
+# and after the last.
 #
 #   bash scripts/mutants.sh                 every fault of the list
 #   bash scripts/mutants.sh NAME...         only these
 #
-# Scratch copy: build/mutants/src; its build, configured once as the release
-# preset, is kept in build/mutants/build so each fault rebuilds only what it
-# touches. Each fault's build and test output goes to build/mutants/logs.
-# MUTANTS_TEST_TIMEOUT sets the per-test timeout in seconds (default 120).
+# What is checked is one commit, HEAD when the run starts (MUTANTS_COMMIT
+# names another), with the fault list of that commit: uncommitted changes play
+# no part. Before the pristine check and after every fault the scratch copy,
+# build/mutants/src, is made that commit's tree again by comparing every file's
+# content with the commit's (time stamps are not trusted), rewriting what
+# differs and removing what the commit does not have. Each fault's build and
+# tests run in a process group of their own; on exit, on an interrupt, a hang-up
+# or a termination, and when they overrun their time, the whole group is
+# stopped before the copy is restored, so no compiler still running can write
+# an object of the fault after it. A lock keeps a second run, or anything a
+# killed run left running, out of the same scratch folders.
+#
+# The scratch build, configured once as the release preset, is kept in
+# build/mutants/build so each fault rebuilds only what it touches. Each fault's
+# build and test output goes to build/mutants/logs.
+# MUTANTS_TEST_TIMEOUT: one test's limit in seconds (default 120);
+# MUTANTS_FAULT_TIMEOUT: one fault's build and tests together (default 1800).
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
-list="$repo/scripts/mutants.tsv"
 work="$repo/build/mutants"
 src="$work/src"
 bin="$work/build"
 logs="$work/logs"
-backup="$work/pristine"
 jobs=$(nproc 2>/dev/null || echo 2)
-timeout=${MUTANTS_TEST_TIMEOUT:-120}
+test_timeout=${MUTANTS_TEST_TIMEOUT:-120}
+fault_timeout=${MUTANTS_FAULT_TIMEOUT:-1800}
 export QT_QPA_PLATFORM=offscreen
 
+commit=$(git -C "$repo" rev-parse --verify "${MUTANTS_COMMIT:-HEAD}^{commit}") || {
+  echo "error: no commit to check out" >&2
+  exit 2
+}
+
 # The helper does what plain shell does badly: reading the tab-separated list
-# with its escapes, literal replacement, and copying only the files that
-# changed (so the scratch build stays incremental).
+# with its escapes, literal replacement, and making the scratch copy the
+# commit's tree by content.
 helper=$(
   cat <<'PY'
-import json, os, shutil, subprocess, sys
+import hashlib, json, os, shutil, stat, subprocess, sys
 
 def unescape(field):
     out, i = [], 0
@@ -61,6 +80,8 @@ def faults(path):
                 sys.exit(f"{path}:{number}: fault {name} is listed twice")
             if not pattern:
                 sys.exit(f"{path}:{number}: fault {name} has an empty pattern")
+            if pattern == replacement:
+                sys.exit(f"{path}:{number}: fault {name} changes nothing")
             seen.add(name)
             rows.append((name, file, unescape(pattern), unescape(replacement)))
     return rows
@@ -74,9 +95,8 @@ def names(path, wanted):
     for name in (wanted or known):
         print(name)
 
-def plant(path, name, src, backup):
-    row = next(r for r in faults(path) if r[0] == name)
-    _, file, pattern, replacement = row
+def plant(path, name, src):
+    _, file, pattern, replacement = next(r for r in faults(path) if r[0] == name)
     target = os.path.join(src, file)
     if not os.path.isfile(target):
         print(f"no file {file}")
@@ -87,45 +107,75 @@ def plant(path, name, src, backup):
     if count != 1:
         print(f"pattern found {count} times in {file}, not once")
         return 3
-    keep = os.path.join(backup, file)
-    os.makedirs(os.path.dirname(keep), exist_ok=True)
-    shutil.copyfile(target, keep)
     with open(target, "w", encoding="utf-8", newline="") as f:
         f.write(text.replace(pattern, replacement, 1))
     print(file)
     return 0
 
-def sync(repo, src):
-    # Tracked files, and new ones not yet added (a test file the suite's
-    # CMakeLists already names), as they are in the working tree.
-    listed = subprocess.run(
-        ["git", "-C", repo, "ls-files", "-z", "--cached", "--others",
-         "--exclude-standard"], check=True, capture_output=True).stdout
-    files = sorted({p for p in listed.decode().split("\0") if p})
-    manifest = os.path.join(src, ".mutants-files")
-    old = set()
-    if os.path.exists(manifest):
-        with open(manifest) as f:
-            old = set(f.read().split("\0")) - {""}
-    present = []
-    for rel in files:
-        origin = os.path.join(repo, rel)
-        if not os.path.isfile(origin):
-            continue  # deleted in the working tree
-        present.append(rel)
-        copy = os.path.join(src, rel)
-        if os.path.isfile(copy):
-            with open(origin, "rb") as a, open(copy, "rb") as b:
-                if a.read() == b.read():
-                    continue
+def git(repo, *args, data=None):
+    return subprocess.run(["git", "-C", repo, *args], input=data, check=True,
+                          capture_output=True).stdout
+
+def blob_id(data):
+    return hashlib.sha1(b"blob %d\0" % len(data) + data).hexdigest()
+
+def restore(repo, commit, src):
+    # Every blob of the commit, by path: (mode, id).
+    tree = {}
+    for entry in git(repo, "ls-tree", "-r", "-z", "--full-tree", commit).split(b"\0"):
+        if not entry:
+            continue
+        meta, path = entry.split(b"\t", 1)
+        mode, kind, oid = meta.split(b" ")
+        if kind == b"blob":
+            tree[path.decode()] = (mode.decode(), oid.decode())
+    stale = []
+    for path, (mode, oid) in sorted(tree.items()):
+        copy = os.path.join(src, path)
+        if mode == "120000":
+            target = git(repo, "cat-file", "blob", oid).decode()
+            if not (os.path.islink(copy) and os.readlink(copy) == target):
+                stale.append(path)
+            continue
+        if os.path.islink(copy) or not os.path.isfile(copy):
+            stale.append(path)
+            continue
+        with open(copy, "rb") as f:
+            same = blob_id(f.read()) == oid
+        executable = bool(os.stat(copy).st_mode & stat.S_IXUSR)
+        if not same or executable != (mode == "100755"):
+            stale.append(path)
+    for path in stale:
+        mode, oid = tree[path]
+        copy = os.path.join(src, path)
+        if os.path.isdir(copy) and not os.path.islink(copy):
+            shutil.rmtree(copy)
+        elif os.path.lexists(copy):
+            os.remove(copy)
         os.makedirs(os.path.dirname(copy), exist_ok=True)
-        shutil.copyfile(origin, copy)  # a fresh time stamp: it gets rebuilt
-        shutil.copymode(origin, copy)
-    for rel in old - set(present):
-        if os.path.isfile(os.path.join(src, rel)):
-            os.remove(os.path.join(src, rel))
-    with open(manifest, "w") as f:
-        f.write("\0".join(present))
+        data = git(repo, "cat-file", "blob", oid)
+        if mode == "120000":
+            os.symlink(data.decode(), copy)
+            continue
+        with open(copy, "wb") as f:  # a fresh time stamp: it gets rebuilt
+            f.write(data)
+        os.chmod(copy, 0o755 if mode == "100755" else 0o644)
+    # What the commit does not have goes.
+    extra = []
+    for root, dirs, files in os.walk(src, topdown=False):
+        for name in files + [d for d in dirs if os.path.islink(os.path.join(root, d))]:
+            path = os.path.relpath(os.path.join(root, name), src)
+            if path not in tree:
+                extra.append(path)
+                os.remove(os.path.join(root, name))
+        for name in dirs:
+            full = os.path.join(root, name)
+            if not os.path.islink(full) and not os.listdir(full):
+                os.rmdir(full)
+    for path in stale:
+        print(f"rewrote {path}")
+    for path in sorted(extra):
+        print(f"removed {path}")
 
 def configure_args(src):
     # The release preset's generator and cache variables, following inherits.
@@ -159,41 +209,95 @@ command = sys.argv[1]
 if command == "names":
     names(sys.argv[2], sys.argv[3:])
 elif command == "plant":
-    sys.exit(plant(*sys.argv[2:6]))
-elif command == "sync":
-    sync(sys.argv[2], sys.argv[3])
+    sys.exit(plant(*sys.argv[2:5]))
+elif command == "restore":
+    restore(*sys.argv[2:5])
 elif command == "configure-args":
     configure_args(sys.argv[2])
 PY
 )
 py() { python3 -c "$helper" "$@"; }
 
+mkdir -p "$src" "$bin" "$logs"
+# Held by this run and by every process it starts: a run killed outright
+# keeps the folders locked until the last compiler it left behind has ended.
+exec 9>"$work/lock"
+if ! flock -n 9; then
+  echo "error: another make mutants, or what one left running, holds $work/lock" >&2
+  exit 2
+fi
+
+# The running fault's process group, and whether the scratch copy may differ
+# from the commit.
+group=""
+dirty=1
+
+stop_group() {
+  [ -n "$group" ] || return 0
+  kill -TERM -- "-$group" 2>/dev/null || true
+  local waited=0
+  while kill -0 -- "-$group" 2>/dev/null; do
+    if [ "$waited" -ge 100 ]; then  # ten seconds
+      kill -KILL -- "-$group" 2>/dev/null || true
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  group=""
+}
+
+# Makes the scratch copy the commit's tree; prints what it had to change.
+restore() {
+  py restore "$repo" "$commit" "$src"
+}
+
+cleanup() {
+  stop_group
+  if [ "$dirty" -eq 1 ]; then
+    restore >/dev/null && dirty=0
+  fi
+}
+trap cleanup EXIT
+for signal in INT TERM HUP; do
+  # shellcheck disable=SC2064  # the signal's name is fixed now
+  trap "cleanup; trap - $signal EXIT; kill -s $signal \$\$" "$signal"
+done
+
+# Builds and runs the quick suite in a process group of its own, within the
+# fault's time. Returns 0 if green, 1 if the build failed, 2 if a test failed,
+# 3 if the time ran out.
+build_and_test() {  # $1: log file
+  # shellcheck disable=SC2016  # expanded by the inner shell, from its arguments
+  setsid bash -c '
+    cmake --build "$1" -j "$2" >"$5" 2>&1 || exit 1
+    ctest --test-dir "$1" -LE slow -j "$2" --timeout "$3" \
+      --output-on-failure --stop-on-failure >>"$5" 2>&1 || exit 2
+  ' build_and_test "$bin" "$jobs" "$test_timeout" "$fault_timeout" "$1" &
+  group=$!
+  local started=$SECONDS status=0
+  while kill -0 "$group" 2>/dev/null; do
+    if [ $((SECONDS - started)) -ge "$fault_timeout" ]; then
+      echo "the build and tests took more than $fault_timeout s" >>"$1"
+      stop_group
+      wait 2>/dev/null || true
+      return 3
+    fi
+    sleep 1
+  done
+  wait "$group" || status=$?
+  stop_group  # whatever the suite left behind in the group
+  return "$status"
+}
+
+echo "commit $commit"
+changed=$(restore) || exit 2
+dirty=0
+list="$src/scripts/mutants.tsv"
 names=$(py names "$list" "$@") || exit 2
 [ -n "$names" ] || { echo "no faults to plant" >&2; exit 2; }
 mapfile -t selected <<<"$names"
 
 start=$(date +%s)
-mkdir -p "$src" "$bin" "$logs" "$backup"
-py sync "$repo" "$src"
-
-# Whatever stops the run, the scratch copy is left pristine.
-planted=""
-restore() {
-  if [ -n "$planted" ]; then
-    cp "$backup/$planted" "$src/$planted"
-    touch "$src/$planted"  # newer than the fault's objects: recompiled next
-    planted=""
-  fi
-}
-trap restore EXIT
-trap 'restore; exit 130' INT TERM
-
-build_and_test() {  # $1: log file; 1 = build failed, 2 = a test failed
-  cmake --build "$bin" -j "$jobs" >"$1" 2>&1 || return 1
-  ctest --test-dir "$bin" -LE slow -j "$jobs" --timeout "$timeout" \
-    --output-on-failure --stop-on-failure >>"$1" 2>&1 || return 2
-}
-
 if [ ! -f "$bin/build.ninja" ]; then
   configure=$(py configure-args "$src") || exit 2
   mapfile -t args <<<"$configure"
@@ -203,14 +307,26 @@ if [ ! -f "$bin/build.ninja" ]; then
   }
 fi
 
+pristine() {  # $1: "first" or "last"
+  local status=0 log="$logs/pristine-$1.log" when="before the first fault"
+  [ "$1" = first ] || when="after the last fault"
+  build_and_test "$log" || status=$?
+  local changed
+  changed=$(restore)
+  if [ -n "$changed" ]; then
+    echo "error: building and testing the pristine copy changed its source: ${changed//$'\n'/ }" >&2
+    exit 2
+  fi
+  if [ "$status" -ne 0 ]; then
+    tail -n 40 "$log" >&2
+    local what=(green "the build failed" "a test failed" "the time ran out")
+    echo "error: the pristine copy is not green $when: ${what[$status]}; see $log" >&2
+    exit 2
+  fi
+}
+
 echo "pristine: building and testing $src"
-status=0
-build_and_test "$logs/pristine.log" || status=$?
-if [ "$status" -ne 0 ]; then
-  tail -n 40 "$logs/pristine.log" >&2
-  echo "error: the pristine copy is not green ($([ "$status" -eq 1 ] && echo build || echo tests) failed); see $logs/pristine.log" >&2
-  exit 2
-fi
+pristine first
 echo "pristine: green in $(($(date +%s) - start)) s"
 
 killed=0
@@ -219,24 +335,42 @@ errors=0
 survivors=()
 for name in "${selected[@]}"; do
   t0=$(date +%s)
-  if ! where=$(py plant "$list" "$name" "$src" "$backup"); then
+  dirty=1
+  if ! where=$(py plant "$list" "$name" "$src"); then
     printf 'ERROR   %s  (%s)\n' "$name" "$where"
     errors=$((errors + 1))
     continue
   fi
-  planted=$where
   status=0
   build_and_test "$logs/$name.log" || status=$?
-  restore
+  # The copy is the commit's again; anything but the fault's own file that
+  # had to be put back was written by the build or the suite.
+  changed=$(restore)
+  dirty=0
+  others=$(grep -vxF "rewrote $where" <<<"$changed" || true)
+  seconds=$(($(date +%s) - t0))
+  if [ -n "$others" ]; then
+    printf 'ERROR   %s  (the build or the suite changed the source: %s)\n' \
+      "$name" "$(tr '\n' ' ' <<<"$others")"
+    errors=$((errors + 1))
+    continue
+  fi
   case $status in
-    0) printf 'SURVIVED %s  (%d s)\n' "$name" $(($(date +%s) - t0))
+    0) printf 'SURVIVED %s  (%d s)\n' "$name" "$seconds"
        survived=$((survived + 1)); survivors+=("$name") ;;
-    1) printf 'killed  %s  (does not build, %d s)\n' "$name" $(($(date +%s) - t0))
+    1) printf 'killed  %s  (does not build, %d s)\n' "$name" "$seconds"
        killed=$((killed + 1)) ;;
-    *) printf 'killed  %s  (%d s)\n' "$name" $(($(date +%s) - t0))
+    2) printf 'killed  %s  (%d s)\n' "$name" "$seconds"
        killed=$((killed + 1)) ;;
+    *) printf 'ERROR   %s  (more than %d s; see %s)\n' "$name" "$fault_timeout" \
+         "$logs/$name.log"
+       errors=$((errors + 1)) ;;
   esac
 done
+
+echo "pristine: building and testing again after the last fault"
+pristine last
+echo "pristine: green"
 
 echo
 echo "faults: ${#selected[@]}  killed: $killed  survived: $survived  errors: $errors"

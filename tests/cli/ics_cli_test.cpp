@@ -347,8 +347,8 @@ TEST(IcsFile, BadInputIsRefusedAndNothingIsWritten) {
       {{"--remind", "soon", "--days", "2020", "2021"}, "soon"},
       {{"--days", "2020", "2021", "--output"}, "--output"},
   };
-  const fs::path folder = ScratchFolder("ics_bad");
   for (const auto& c : cases) {
+    const fs::path folder = ScratchFolder("ics_bad");
     for (const bool toFile : {false, true}) {
       SCOPED_TRACE(std::string{c.named} + (toFile ? ", to a file" : ""));
       std::vector<std::string> arguments = c.arguments;
@@ -363,8 +363,8 @@ TEST(IcsFile, BadInputIsRefusedAndNothingIsWritten) {
       EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
       EXPECT_TRUE(fs::is_empty(folder));
     }
+    fs::remove_all(folder);
   }
-  fs::remove_all(folder);
 }
 
 TEST(IcsOutput, BadSourceDateEpochIsBadInput) {

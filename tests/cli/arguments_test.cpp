@@ -21,6 +21,18 @@ Request Parse(const std::vector<std::string_view>& args,
   return ParseArguments(args, today);
 }
 
+// `parse` must throw a UsageError whose message holds `message`.
+template <typename Parsing>
+void ExpectRefused(Parsing parse, const char* message) {
+  try {
+    parse();
+    ADD_FAILURE() << "accepted: " << message;
+  } catch (const UsageError& e) {
+    EXPECT_NE(std::string{e.what()}.find(message), std::string::npos)
+        << e.what();
+  }
+}
+
 TEST(ArgumentsTest, FormsAndTheirValues) {
   const struct {
     std::vector<std::string_view> args;
@@ -96,13 +108,7 @@ TEST(ArgumentsTest, ErrorsNameTheArgument) {
       {{"--to-gregorian", "2024", "13", "1"}, "month 13 is outside 1..12"},
   };
   for (const auto& row : rows) {
-    try {
-      Parse(row.args);
-      ADD_FAILURE() << "accepted: " << row.message;
-    } catch (const UsageError& e) {
-      EXPECT_NE(std::string{e.what()}.find(row.message), std::string::npos)
-          << e.what();
-    }
+    ExpectRefused([&] { Parse(row.args); }, row.message);
   }
   // Today itself outside the range served.
   EXPECT_THROW(Parse({}, 2101y / 1 / 1), UsageError);
@@ -152,13 +158,7 @@ TEST(ArgumentsTest, CalRequests) {
       {{"--tsv"}, "unknown option '--tsv'"},
   };
   for (const auto& row : errors) {
-    try {
-      ParseCalArguments(row.args, kToday);
-      ADD_FAILURE() << "accepted: " << row.message;
-    } catch (const UsageError& e) {
-      EXPECT_NE(std::string{e.what()}.find(row.message), std::string::npos)
-          << e.what();
-    }
+    ExpectRefused([&] { ParseCalArguments(row.args, kToday); }, row.message);
   }
 }
 

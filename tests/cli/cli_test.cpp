@@ -1,6 +1,5 @@
 // quillet-lunar as a user runs it: the built program, its standard output,
 // standard error and exit status. Expected dates are published facts.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -9,105 +8,35 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "tests/cli/run_program.h"
 
 namespace {
 
 namespace chr = std::chrono;
 using namespace std::chrono_literals;
-
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream file{path, std::ios::binary};
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-// Where the program's standard output goes.
-enum class Sink {
-  kFile,        // a scratch file, read back into Outcome::out
-  kFullDevice,  // /dev/full: every write fails with ENOSPC
-  kClosedPipe,  // a pipe whose reading end is already closed
-  kClosed,      // no descriptor 1 at all
-};
+using quillet::tests::Lines;
+using quillet::tests::Outcome;
+using quillet::tests::Sink;
 
 // Runs the program with these arguments, its output into scratch files.
-Outcome RunProgram(const std::vector<std::string>& arguments,
-                   Sink sink = Sink::kFile, const std::string& input = "") {
-  const std::string scratch = ::testing::TempDir() + "quillet_lunar_" +
-                              std::to_string(::getpid()) + "_";
-  const std::string outPath = scratch + "out";
-  const std::string errPath = scratch + "err";
-  std::vector<std::string> args{QUILLET_LUNAR_PROGRAM};
-  args.insert(args.end(), arguments.begin(), arguments.end());
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  const std::string inPath = scratch + "in";
-  std::ofstream{inPath, std::ios::binary} << input;
-  int pipeEnds[2] = {-1, -1};
-  if (sink == Sink::kClosedPipe && ::pipe(pipeEnds) != 0) return {};
-  const pid_t child = ::fork();
-  if (child == 0) {
-    int out = -1;
-    switch (sink) {
-      case Sink::kFile:
-        out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        break;
-      case Sink::kFullDevice:
-        out = ::open("/dev/full", O_WRONLY);
-        break;
-      case Sink::kClosedPipe:
-        ::close(pipeEnds[0]);
-        out = pipeEnds[1];
-        break;
-      case Sink::kClosed:
-        break;
-    }
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int in = ::open(inPath.c_str(), O_RDONLY);
-    if (err < 0 || ::dup2(err, 2) < 0 || in < 0 || ::dup2(in, 0) < 0) {
-      std::_Exit(127);
-    }
-    if (sink == Sink::kClosed) {
-      ::close(1);
-    } else if (out < 0 || ::dup2(out, 1) < 0) {
-      std::_Exit(127);
-    }
-    ::execv(argv[0], argv.data());
-    std::_Exit(127);
-  }
-  if (sink == Sink::kClosedPipe) {
-    ::close(pipeEnds[0]);
-    ::close(pipeEnds[1]);
-  }
-  Outcome outcome;
-  int status = 0;
-  if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
-    outcome.status = WEXITSTATUS(status);
-  }
-  outcome.out = ReadAll(outPath);
-  outcome.err = ReadAll(errPath);
-  std::remove(inPath.c_str());
-  std::remove(outPath.c_str());
-  std::remove(errPath.c_str());
-  return outcome;
+Outcome RunProgram(std::vector<std::string> arguments, Sink sink = Sink::kFile,
+                   std::string input = "") {
+  arguments.insert(arguments.begin(), QUILLET_LUNAR_PROGRAM);
+  return quillet::tests::Run(std::move(arguments),
+                             {.output = sink, .input = std::move(input)});
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in{text};
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+// A run that succeeds with `line` as all it writes.
+void ExpectAnswer(const std::vector<std::string>& args, const char* line) {
+  SCOPED_TRACE(line);
+  const Outcome run = RunProgram(args);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, std::string{line} + "\n");
+  EXPECT_EQ(run.err, "");
 }
 
 TEST(QuilletLunarCliTest, OneLineForAPerson) {
@@ -127,12 +56,7 @@ TEST(QuilletLunarCliTest, OneLineForAPerson) {
       {{"1901-02-19"}, "1901-02-19 辛丑年 正月初一"},
       {{"2100-02-09"}, "2100-02-09 庚申年 正月初一"},
   };
-  for (const auto& row : rows) {
-    const Outcome run = RunProgram(row.args);
-    EXPECT_EQ(run.status, 0) << row.line;
-    EXPECT_EQ(run.out, std::string{row.line} + "\n");
-    EXPECT_EQ(run.err, "");
-  }
+  for (const auto& row : rows) ExpectAnswer(row.args, row.line);
 }
 
 // The eve and the new year of 2024 as rows, in both scripts.
@@ -140,18 +64,18 @@ TEST(QuilletLunarCliTest, TsvRowsEveryDay) {
   const Outcome run = RunProgram({"--tsv", "2024-02-08", "2024-02-11"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out,
-            "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\n"
-            "2024-02-08\t2023\t12\t0\t29\t\n"
-            "2024-02-09\t2023\t12\t0\t30\t除夕\n"
-            "2024-02-10\t2024\t1\t0\t1\t\n"
-            "2024-02-11\t2024\t1\t0\t2\t\n");
+  const std::string header =
+      "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\n";
+  EXPECT_EQ(run.out, header +
+                         "2024-02-08\t2023\t12\t0\t29\t\n"
+                         "2024-02-09\t2023\t12\t0\t30\t除夕\n"
+                         "2024-02-10\t2024\t1\t0\t1\t\n"
+                         "2024-02-11\t2024\t1\t0\t2\t\n");
   const Outcome leap =
       RunProgram({"--traditional", "--tsv", "2023-03-21", "2023-03-22"});
-  EXPECT_EQ(leap.out,
-            "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\n"
-            "2023-03-21\t2023\t2\t0\t30\t春分\n"
-            "2023-03-22\t2023\t2\t1\t1\t\n");
+  EXPECT_EQ(leap.out, header +
+                          "2023-03-21\t2023\t2\t0\t30\t春分\n"
+                          "2023-03-22\t2023\t2\t1\t1\t\n");
   // The whole range: a header and one row for each of its 73,000 days.
   const Outcome all = RunProgram({"--tsv", "1901-02-19", "2100-12-31"});
   EXPECT_EQ(all.status, 0);
@@ -173,12 +97,7 @@ TEST(QuilletLunarCliTest, ToGregorian) {
       {{"--to-gregorian", "1901", "1", "1"}, "1901-02-19"},
       {{"--to-gregorian", "2099", "1", "1"}, "2099-01-21"},
   };
-  for (const auto& row : rows) {
-    const Outcome run = RunProgram(row.args);
-    EXPECT_EQ(run.status, 0) << row.date;
-    EXPECT_EQ(run.out, std::string{row.date} + "\n");
-    EXPECT_EQ(run.err, "");
-  }
+  for (const auto& row : rows) ExpectAnswer(row.args, row.date);
 }
 
 // 2024's terms: 24 rows in order, the equinoxes and solstices within a

@@ -24,6 +24,7 @@ using quillet::ical::DateValue;
 using quillet::ical::EscapeText;
 using quillet::ical::KeyToken;
 using quillet::ical::UtcDateTimeValue;
+using quillet::tests::PhysicalLines;
 using quillet::tests::Unescape;
 using quillet::tests::Unfold;
 
@@ -63,22 +64,6 @@ bool IsUtf8(std::string_view text) {
     i += length;
   }
   return true;
-}
-
-// The physical lines of a text, each without its CRLF; fails the test if a
-// line is not ended by CRLF.
-std::vector<std::string> PhysicalLines(std::string_view text) {
-  std::vector<std::string> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find("\r\n");
-    if (end == std::string_view::npos) {
-      ADD_FAILURE() << "line without CRLF: " << text;
-      break;
-    }
-    lines.emplace_back(text.substr(0, end));
-    text.remove_prefix(end + 2);
-  }
-  return lines;
 }
 
 // `prefix` followed by `piece` `times` times.
@@ -224,6 +209,8 @@ TEST(CalendarWriter, EventFieldsAndAlarms) {
   struct Case {
     const char* what;
     AllDayEvent event;
+    const char* start;  // DTSTART
+    const char* end;    // DTEND
     std::string lines;  // the event's lines from SUMMARY on
   } cases[] = {
       {"a description and categories are escaped",
@@ -233,37 +220,34 @@ TEST(CalendarWriter, EventFieldsAndAlarms) {
         "甲辰年; 正月初一",
         {"节日,假日"},
         std::nullopt},
+       "20240210",
+       "20240211",
        "SUMMARY:春节\r\nDESCRIPTION:甲辰年\\; 正月初一\r\n"
        "CATEGORIES:节日\\,假日\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n"},
-      {"an alarm days before",
+      {"an alarm days before; a leap day ends on 1 March",
        {"u2", chr::year{2024} / 2 / 29, "生日", "", {}, 3},
+       "20240229",
+       "20240301",
        "SUMMARY:生日\r\nTRANSP:TRANSPARENT\r\nBEGIN:VALARM\r\n"
        "ACTION:DISPLAY\r\nDESCRIPTION:生日\r\nTRIGGER:-P3D\r\n"
        "END:VALARM\r\nEND:VEVENT\r\n"},
-      {"an alarm on the day",
+      {"an alarm on the day; the last day of a year ends in the next",
        {"u3", chr::year{2024} / 12 / 31, "除夕", "", {}, 0},
+       "20241231",
+       "20250101",
        "SUMMARY:除夕\r\nTRANSP:TRANSPARENT\r\nBEGIN:VALARM\r\n"
        "ACTION:DISPLAY\r\nDESCRIPTION:除夕\r\nTRIGGER:PT0S\r\n"
        "END:VALARM\r\nEND:VEVENT\r\n"},
   };
-  const std::string dayEnds[] = {
-      "DTSTART;VALUE=DATE:20240210\r\n"
-      "DTEND;VALUE=DATE:20240211\r\n",
-      // a leap day ends on 1 March
-      "DTSTART;VALUE=DATE:20240229\r\n"
-      "DTEND;VALUE=DATE:20240301\r\n",
-      // the last day of a year ends in the next
-      "DTSTART;VALUE=DATE:20241231\r\n"
-      "DTEND;VALUE=DATE:20250101\r\n"};
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
+  for (const Case& c : cases) {
     CalendarWriter writer({"p", "n"}, chr::sys_seconds{});
-    writer.Add(cases[i].event);
+    writer.Add(c.event);
     const std::string text = writer.Finish();
-    const std::string expected = "BEGIN:VEVENT\r\nUID:" + cases[i].event.uid +
-                                 "\r\nDTSTAMP:19700101T000000Z\r\n" +
-                                 dayEnds[i] + cases[i].lines;
-    EXPECT_NE(text.find(expected), std::string::npos) << cases[i].what << "\n"
-                                                      << text;
+    const std::string expected =
+        "BEGIN:VEVENT\r\nUID:" + c.event.uid +
+        "\r\nDTSTAMP:19700101T000000Z\r\nDTSTART;VALUE=DATE:" + c.start +
+        "\r\nDTEND;VALUE=DATE:" + c.end + "\r\n" + c.lines;
+    EXPECT_NE(text.find(expected), std::string::npos) << c.what << "\n" << text;
   }
 }
 

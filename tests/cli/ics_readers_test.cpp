@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "lunar/cn_calendar.h"
@@ -282,9 +283,9 @@ TEST(IcsReaders, AnniversariesOf1901To2100FollowTheirRules) {
   // Births and deaths on the days where the rules matter: 闰四月 of 2020,
   // 闰二月 of 2023, a 闰六月 of 1987, 腊月三十, 三十 of a leap month, the
   // first and last served days.
-  const std::vector<std::string> dates = {
-      "2020-06-05", "2023-03-25", "1987-08-10", "2024-02-09",
-      "1901-02-19", "2100-12-31", "1903-07-23", "1955-04-21"};
+  std::vector<std::string> all = {"2020-06-05", "2023-03-25", "1987-08-10",
+                                  "2024-02-09", "1901-02-19", "2100-12-31",
+                                  "1903-07-23", "1955-04-21"};
   // 三十 of a leap month of 30 days, found by walking the index.
   std::string leapThirtieth;
   for (const auto& [key, day] : index.days) {
@@ -294,51 +295,43 @@ TEST(IcsReaders, AnniversariesOf1901To2100FollowTheirRules) {
     }
   }
   ASSERT_FALSE(leapThirtieth.empty());
-  std::vector<std::string> all = dates;
   all.push_back(leapThirtieth);
-
-  struct Rules {
-    const char* leapWord;
-    LeapMonthRule leap;
-    const char* missingWord;
-    MissingDayRule missing;
-  } rules[] = {
-      {"when-present", LeapMonthRule::kLeapWhenPresent, "last",
-       MissingDayRule::kLastDay},
-      {"when-present", LeapMonthRule::kLeapWhenPresent, "skip",
-       MissingDayRule::kSkip},
-      {"ordinary", LeapMonthRule::kOrdinaryMonth, "last",
-       MissingDayRule::kLastDay},
-      {"ordinary", LeapMonthRule::kOrdinaryMonth, "skip",
-       MissingDayRule::kSkip},
-      {"leap-only", LeapMonthRule::kLeapOnly, "last", MissingDayRule::kLastDay},
-      {"leap-only", LeapMonthRule::kLeapOnly, "skip", MissingDayRule::kSkip},
+  const std::pair<const char*, LeapMonthRule> leapRules[] = {
+      {"when-present", LeapMonthRule::kLeapWhenPresent},
+      {"ordinary", LeapMonthRule::kOrdinaryMonth},
+      {"leap-only", LeapMonthRule::kLeapOnly},
   };
-  for (const Rules& r : rules) {
-    std::vector<std::string> arguments = {"--leap-rule",   r.leapWord,
-                                          "--missing-day", r.missingWord,
-                                          "--remind",      "7"};
-    std::vector<Fact> expected;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-      const std::string name = "纪念 " + std::to_string(i);
-      arguments.insert(arguments.end(), {"--anniversary", name, all[i]});
-      const chr::sys_days born{*quillet::ParseDateText(all[i])};
-      const LunarDate kept = LunarOf(calendar, born);
-      for (int year = kept.year; year <= quillet::kLastLunarYear; ++year) {
-        const auto day = index.Recurrence(kept, year, r.leap, r.missing);
-        if (day && *day >= born)
-          expected.emplace_back(Day(*day), name, "农历纪念日");
+  const std::pair<const char*, MissingDayRule> missingRules[] = {
+      {"last", MissingDayRule::kLastDay},
+      {"skip", MissingDayRule::kSkip},
+  };
+  for (const auto& [leapWord, leap] : leapRules) {
+    for (const auto& [missingWord, missing] : missingRules) {
+      std::vector<std::string> arguments = {"--leap-rule",   leapWord,
+                                            "--missing-day", missingWord,
+                                            "--remind",      "7"};
+      std::vector<Fact> expected;
+      for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::string name = "纪念 " + std::to_string(i);
+        arguments.insert(arguments.end(), {"--anniversary", name, all[i]});
+        const chr::sys_days born{*quillet::ParseDateText(all[i])};
+        const LunarDate kept = LunarOf(calendar, born);
+        for (int year = kept.year; year <= quillet::kLastLunarYear; ++year) {
+          const auto day = index.Recurrence(kept, year, leap, missing);
+          if (day && *day >= born)
+            expected.emplace_back(Day(*day), name, "农历纪念日");
+        }
       }
-    }
-    arguments.insert(arguments.end(), {"1901", "2100"});
-    const Listing listing = WriteAndRead(arguments);
-    ExpectAllDayAndUnique(listing.rows);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Facts(listing.rows), expected)
-        << r.leapWord << " " << r.missingWord;
-    for (const Row& row : listing.rows) {
-      EXPECT_EQ(row.alarms, std::to_string(7 * 86400)) << row.uid;
-      EXPECT_EQ(row.description.rfind("农历", 0), 0u) << row.description;
+      arguments.insert(arguments.end(), {"1901", "2100"});
+      const Listing listing = WriteAndRead(arguments);
+      ExpectAllDayAndUnique(listing.rows);
+      std::sort(expected.begin(), expected.end());
+      EXPECT_EQ(Facts(listing.rows), expected)
+          << leapWord << " " << missingWord;
+      for (const Row& row : listing.rows) {
+        EXPECT_EQ(row.alarms, std::to_string(7 * 86400)) << row.uid;
+        EXPECT_EQ(row.description.rfind("农历", 0), 0u) << row.description;
+      }
     }
   }
 }

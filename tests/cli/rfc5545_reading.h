@@ -1,11 +1,31 @@
 // The reader's side of RFC 5545, written from the RFC for the tests rather
-// than taken from the writer: unfolding (3.1) and TEXT unescaping (3.3.11).
+// than taken from the writer: lines and unfolding (3.1), TEXT unescaping
+// (3.3.11).
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillet::tests {
+
+// The physical lines of a text, each without its CRLF; fails the test if a
+// line is not ended by CRLF.
+inline std::vector<std::string> PhysicalLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find("\r\n");
+    if (end == std::string_view::npos) {
+      ADD_FAILURE() << "line without CRLF: " << text;
+      break;
+    }
+    lines.emplace_back(text.substr(0, end));
+    text.remove_prefix(end + 2);
+  }
+  return lines;
+}
 
 // Removes every CRLF that a space or a tab follows, and that one character.
 inline std::string Unfold(std::string_view text) {

@@ -14,6 +14,7 @@
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "tests/support/served_days.h"
+#include "tests/support/sexagenary.h"
 
 namespace quillet {
 namespace {
@@ -21,28 +22,13 @@ namespace {
 namespace chr = std::chrono;
 using namespace std::chrono_literals;
 using testing::Civil;
+using testing::CycleName;
+using testing::HasLeapMonth;
+using testing::JulianDayNumber;
 using testing::Text;
 
 constexpr chr::sys_days kFirst{kFirstServedDay};
 constexpr chr::sys_days kLast{kLastServedDay};
-
-// The stems and branches spelt out here, apart from the component's names.
-constexpr const char* kStems[] = {"甲", "乙", "丙", "丁", "戊",
-                                  "己", "庚", "辛", "壬", "癸"};
-constexpr const char* kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳",
-                                     "午", "未", "申", "酉", "戌", "亥"};
-
-std::string CycleName(int index) {
-  return std::string{kStems[(index - 1) % 10]} + kBranches[(index - 1) % 12];
-}
-
-// The Julian Day Number of a Gregorian date, by the integer formula of
-// Fliegel and Van Flandern (1968): a count of days independent of <chrono>.
-long JulianDayNumber(int y, int m, int d) {
-  const long a = (m - 14) / 12;
-  return (1461L * (y + 4800 + a)) / 4 + (367L * (m - 2 - 12 * a)) / 12 -
-         (3L * ((y + 4900 + a) / 100)) / 4 + d - 32075;
-}
 
 // JD 11 (-4701-11-22, proleptic Gregorian) was a 甲子 day, so the day's place
 // is (JDN − 11) mod 60, counted from 1.
@@ -107,13 +93,9 @@ TEST(SexagenaryMonthTest, EveryServedDayFollowsTheJieDays) {
   while (springDays[spring] < kFirst) ++spring;
   for (chr::sys_days day = kFirst; day <= kLast; ++day) {
     while (passed < jieDays.size() && jieDays[passed] <= day) ++passed;
-    const int expected =
-        static_cast<int>(
-            ((static_cast<long>(passed) - static_cast<long>(referencePassed)) %
-                 60 +
-             60) %
-            60) +
-        1;
+    const long steps =
+        static_cast<long>(passed) - static_cast<long>(referencePassed);
+    const int expected = static_cast<int>((steps % 60 + 60) % 60) + 1;
     const auto c = Civil(day);
     const int month = calendar.SexagenaryMonth(c.year, c.month, c.day);
     ASSERT_EQ(month, expected) << Text(day);
@@ -254,102 +236,52 @@ TEST(SolarTermOnTest, DaysWithAndWithoutATerm) {
 // A date kept every year: the leap-month and missing-day rules.
 TEST(AnniversaryTest, Rules) {
   const CnCalendar calendar;
-  using L = LeapMonthRule;
-  using M = MissingDayRule;
+  using enum LeapMonthRule;
+  using enum MissingDayRule;
   const struct {
-    LunarDate date;
+    int year, month, day;  // the date kept
+    bool leap;
     int lunarYear;
-    L leap;
-    M missing;
+    LeapMonthRule leapRule;
+    MissingDayRule missing;
     std::optional<chr::year_month_day> expected;
     const char* why;
   } cases[] = {
       // Born 闰二月十五 of 2023 (5 April 2023).
-      {{2023, 2, 15, true},
-       2023,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2023y / 4 / 5,
+      {2023, 2, 15, true, 2023, kLeapWhenPresent, kLastDay, 2023y / 4 / 5,
        "the year itself"},
-      {{2023, 2, 15, true},
-       2024,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2024y / 3 / 24,
+      {2023, 2, 15, true, 2024, kLeapWhenPresent, kLastDay, 2024y / 3 / 24,
        "no 闰二月 in 2024: 二月十五"},
-      {{2023, 2, 15, true},
-       2024,
-       L::kLeapOnly,
-       M::kLastDay,
-       std::nullopt,
+      {2023, 2, 15, true, 2024, kLeapOnly, kLastDay, std::nullopt,
        "leap only, and 2024 has none"},
-      {{2023, 2, 15, true},
-       2023,
-       L::kOrdinaryMonth,
-       M::kLastDay,
-       2023y / 3 / 6,
+      {2023, 2, 15, true, 2023, kOrdinaryMonth, kLastDay, 2023y / 3 / 6,
        "the ordinary 二月 even where the leap one is"},
       // Born 闰六月十五 of 1987 (9 August 1987); 2017 has a 闰六月 again.
-      {{1987, 6, 15, true},
-       2017,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2017y / 8 / 6,
+      {1987, 6, 15, true, 2017, kLeapWhenPresent, kLastDay, 2017y / 8 / 6,
        "闰六月十五 of 2017"},
-      {{1987, 6, 15, true},
-       2017,
-       L::kLeapOnly,
-       M::kLastDay,
-       2017y / 8 / 6,
+      {1987, 6, 15, true, 2017, kLeapOnly, kLastDay, 2017y / 8 / 6,
        "闰六月十五 of 2017"},
       // 腊月三十 of lunar 2023 (9 February 2024, 除夕); lunar 2024's 腊月 has
       // 29 days and ends on 28 January 2025, that year's 除夕.
-      {{2023, 12, 30, false},
-       2023,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2024y / 2 / 9,
+      {2023, 12, 30, false, 2023, kLeapWhenPresent, kLastDay, 2024y / 2 / 9,
        "a 30-day 腊月"},
-      {{2023, 12, 30, false},
-       2024,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2025y / 1 / 28,
+      {2023, 12, 30, false, 2024, kLeapWhenPresent, kLastDay, 2025y / 1 / 28,
        "a 29-day 腊月: its last day"},
-      {{2023, 12, 30, false},
-       2024,
-       L::kLeapWhenPresent,
-       M::kSkip,
-       std::nullopt,
+      {2023, 12, 30, false, 2024, kLeapWhenPresent, kSkip, std::nullopt,
        "a 29-day 腊月: none"},
       // 春节 in years where recurrence expansions go wrong.
-      {{1954, 1, 1, false},
-       1954,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       1954y / 2 / 3,
+      {1954, 1, 1, false, 1954, kLeapWhenPresent, kLastDay, 1954y / 2 / 3,
        "春节 1954"},
-      {{2027, 1, 1, false},
-       2027,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2027y / 2 / 6,
+      {2027, 1, 1, false, 2027, kLeapWhenPresent, kLastDay, 2027y / 2 / 6,
        "春节 2027"},
-      {{2030, 1, 1, false},
-       2030,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       2030y / 2 / 3,
+      {2030, 1, 1, false, 2030, kLeapWhenPresent, kLastDay, 2030y / 2 / 3,
        "春节 2030"},
-      {{1901, 1, 1, false},
-       1901,
-       L::kLeapWhenPresent,
-       M::kLastDay,
-       1901y / 2 / 19,
+      {1901, 1, 1, false, 1901, kLeapWhenPresent, kLastDay, 1901y / 2 / 19,
        "the first lunar year"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(calendar.Anniversary(c.date, c.lunarYear, c.leap, c.missing),
+    EXPECT_EQ(calendar.Anniversary({c.year, c.month, c.day, c.leap},
+                                   c.lunarYear, c.leapRule, c.missing),
               c.expected)
         << c.why;
   }
@@ -361,12 +293,7 @@ TEST(AnniversaryTest, EveryYearRoundTrips) {
   const CnCalendar calendar;
   for (int year = kFirstLunarYear; year <= kLastLunarYear; ++year) {
     for (int month = 1; month <= 12; ++month) {
-      bool hasLeap = true;
-      try {
-        calendar.LunarMonthDays(year, month, true);
-      } catch (const std::invalid_argument&) {
-        hasLeap = false;
-      }
+      const bool hasLeap = HasLeapMonth(calendar, year, month);
       for (const bool leap : {false, true}) {
         for (const int day : {1, 15, 29, 30}) {
           for (const LeapMonthRule rule :
@@ -463,6 +390,10 @@ TEST(DateTextTest, WritesAndReads) {
 
 TEST(WholeDayTest, ErrorsNameTheArgument) {
   const CnCalendar c;
+  // Keeps an ordinary date of lunar 2000 in `lunarYear`.
+  const auto keep = [&](int month, int day, int lunarYear) {
+    c.Anniversary({2000, month, day, false}, lunarYear);
+  };
   const struct {
     std::function<void()> call;
     const char* named;
@@ -477,26 +408,11 @@ TEST(WholeDayTest, ErrorsNameTheArgument) {
       {[&] { c.SexagenaryYear(2024, 0, 1, YearStart::kSpringBegins); },
        "month 0"},
       {[&] { c.SolarTermOn(2024, 4, 31); }, "day 31"},
-      {[&] {
-         c.Anniversary({2000, 1, 1, false}, 1900);
-       },
-       "lunarYear 1900"},
-      {[&] {
-         c.Anniversary({2000, 1, 1, false}, 2101);
-       },
-       "lunarYear 2101"},
-      {[&] {
-         c.Anniversary({2000, 13, 1, false}, 2000);
-       },
-       "month 13"},
-      {[&] {
-         c.Anniversary({2000, 1, 31, false}, 2000);
-       },
-       "day 31"},
-      {[&] {
-         c.Anniversary({2000, 1, 0, false}, 2000);
-       },
-       "day 0"},
+      {[&] { keep(1, 1, 1900); }, "lunarYear 1900"},
+      {[&] { keep(1, 1, 2101); }, "lunarYear 2101"},
+      {[&] { keep(13, 1, 2000); }, "month 13"},
+      {[&] { keep(1, 31, 2000); }, "day 31"},
+      {[&] { keep(1, 0, 2000); }, "day 0"},
       {[] { names::LunarDay(31); }, "31"},
       {[] { names::LunarMonth(0, false, names::MonthStyle::kFull); }, "0"},
       {[] { names::Sexagenary(61); }, "61"},

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/served_days.h"
+#include "tests/support/sexagenary.h"
+
 namespace quillet {
 namespace {
 
@@ -110,39 +113,26 @@ TEST(DayDetailsTest, OnlyServedDays) {
 
 // Every day the window shows: the first line by a weekday of its own
 // reckoning (Zeller's congruence), the day's stem and branch by its Julian
-// day number (JDN − 11 is a multiple of 60 on a 甲子 day), and lines that are
-// never empty.
+// day number, and lines that are never empty.
 TEST(DayDetailsTest, EveryShownDay) {
   static const char* const kWeekdays[] = {
       "星期六", "星期日", "星期一", "星期二", "星期三", "星期四", "星期五"};
-  static const char* const kStems[] = {"甲", "乙", "丙", "丁", "戊",
-                                       "己", "庚", "辛", "壬", "癸"};
-  static const char* const kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳",
-                                          "午", "未", "申", "酉", "戌", "亥"};
-  namespace chr = std::chrono;
   const CnCalendar calendar;
-  for (chr::sys_days d = chr::sys_days{chr::year{1902} / 1 / 1};
-       d <= chr::sys_days{chr::year{2047} / 12 / 31}; d += chr::days{1}) {
-    const chr::year_month_day ymd{d};
-    const int y = static_cast<int>(ymd.year());
-    const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-    const int day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  for (auto d = testing::kFirstShownDay; d <= testing::kLastShownDay;
+       d += std::chrono::days{1}) {
+    const auto [y, m, day] = testing::Civil(d);
     const int zy = m < 3 ? y - 1 : y, zm = m < 3 ? m + 12 : m;
     const int zeller = (day + 13 * (zm + 1) / 5 + zy % 100 + zy % 100 / 4 +
                         zy / 400 - 2 * (zy / 100) + 700) %
                        7;
-    // The Julian day number of the Gregorian date (Fliegel and Van Flandern).
-    const int a = (14 - m) / 12, jy = y + 4800 - a, jm = m + 12 * a - 3;
-    const int jdn = day + (153 * jm + 2) / 5 + 365 * jy + jy / 4 - jy / 100 +
-                    jy / 400 - 32045;
-    const int cycle = (jdn - 11) % 60;
+    const long cycle = (testing::JulianDayNumber(y, m, day) - 11) % 60 + 1;
     const auto lines = Lines(DayDetailsText(calendar, y, m, day));
     ASSERT_GE(lines.size(), 3u);
     ASSERT_EQ(lines[0], std::to_string(y) + "年" + std::to_string(m) + "月" +
                             std::to_string(day) + "日 " + kWeekdays[zeller]);
     ASSERT_EQ(lines[1].rfind("农历", 0), 0u) << lines[1];
     const std::string dayName =
-        std::string(kStems[cycle % 10]) + kBranches[cycle % 12] + "日";
+        testing::CycleName(static_cast<int>(cycle)) + "日";
     ASSERT_NE(lines[2].find(" " + dayName + " "), std::string::npos)
         << lines[0] << " " << lines[2];
     for (const auto& line : lines) ASSERT_FALSE(line.empty()) << lines[0];

@@ -84,14 +84,9 @@ TEST(FestivalsOnTest, EveryServedDayAgainstTheRows) {
     const testing::CivilDay civil = testing::Civil(day);
     const LunarDate lunar = testing::LunarOf(calendar, day);
     std::vector<Festival> expected;
-    for (const testing::LiteralRow& row : testing::kFestivalRows) {
-      const int month = row.lunar ? lunar.month : civil.month;
-      const int dayOfMonth = row.lunar ? lunar.day : civil.day;
-      if (month == row.month && dayOfMonth >= row.firstDay &&
-          dayOfMonth <= row.lastDay) {
-        expected.push_back(
-            {std::string{row.text + 1}, kByDigit[row.text[0] - '1']});
-      }
+    for (const testing::LiteralRow& row : testing::ExpectedRows(civil, lunar)) {
+      expected.push_back(
+          {std::string{row.text + 1}, kByDigit[row.text[0] - '1']});
     }
     ASSERT_EQ(FestivalsOn(civil.year, civil.month, civil.day), expected)
         << testing::Text(day);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,17 @@ namespace {
 // A day name's box in each column: twelve pixels left of the column's centre
 // line (38 + 64 × column), two characters of six pixels per byte.
 constexpr LabelBox DayName(int column) { return {38 + 64 * column - 12, 24}; }
+
+// Day names in columns `first` to `last`, then `more`.
+std::vector<LabelBox> DayNames(int first, int last,
+                               std::initializer_list<LabelBox> more = {}) {
+  std::vector<LabelBox> row;
+  for (int column = first; column <= last; ++column) {
+    row.push_back(DayName(column));
+  }
+  row.insert(row.end(), more);
+  return row;
+}
 
 struct RowCase {
   const char* why;
@@ -24,26 +36,9 @@ struct RowCase {
 // of the label after it (or x 440).
 TEST(FitRowLabelsTest, WorkedRows) {
   const RowCase cases[] = {
-      {"day names all fit and stay",
-       {DayName(0), DayName(1), DayName(2), DayName(3), DayName(4), DayName(5),
-        DayName(6)},
-       {DayName(0), DayName(1), DayName(2), DayName(3), DayName(4), DayName(5),
-        DayName(6)}},
+      {"day names all fit and stay", DayNames(0, 6), DayNames(0, 6)},
       {"闰四月小 on a Saturday, 422 - 24 = 398, ends at 446: moves 6 left",
-       {DayName(0),
-        DayName(1),
-        DayName(2),
-        DayName(3),
-        DayName(4),
-        DayName(5),
-        {398, 48}},
-       {DayName(0),
-        DayName(1),
-        DayName(2),
-        DayName(3),
-        DayName(4),
-        DayName(5),
-        {392, 48}}},
+       DayNames(0, 5, {{398, 48}}), DayNames(0, 5, {{392, 48}})},
       {"国际志愿人员日 on a Saturday: 84 pixels into 374..440",
        {DayName(4), DayName(5), {377, 84}},
        {DayName(4), DayName(5), {374, 66}}},

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "lunar/cn_calendar.h"
+#include "tests/support/sexagenary.h"
 
 namespace quillet::testing {
 
@@ -74,12 +75,6 @@ inline std::string Stepped(std::u32string_view text, int delta, int lo,
 // The title line for a shown month: the era, then the stem-branch name and
 // the animal of the lunar year in which the month's first day falls.
 inline std::string ExpectedTitle(int year, int month) {
-  static const char* const kStems[] = {"甲", "乙", "丙", "丁", "戊",
-                                       "己", "庚", "辛", "壬", "癸"};
-  static const char* const kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳",
-                                          "午", "未", "申", "酉", "戌", "亥"};
-  static const char* const kAnimals[] = {"鼠", "牛", "虎", "兔", "龙", "蛇",
-                                         "马", "羊", "猴", "鸡", "狗", "猪"};
   std::string era;
   if (year <= 1908) {
     era = "◆光绪" + std::to_string(year - 1874);
@@ -93,8 +88,8 @@ inline std::string ExpectedTitle(int year, int month) {
   // 1984 was 甲子, the year of the rat; the range lies after 1864.
   const int lunarYear = CnCalendar().GregorianToLunar(year, month, 1).year;
   const int sinceJiazi = lunarYear - 1864;
-  return era + "年◆ 农历 " + kStems[sinceJiazi % 10] +
-         kBranches[sinceJiazi % 12] + "年〖" + kAnimals[sinceJiazi % 12] + "〗";
+  return era + "年◆ 农历 " + CycleName(sinceJiazi % 60 + 1) + "年〖" +
+         kAnimals[sinceJiazi % 12] + "〗";
 }
 
 // What the title line shows after a draw from the two boxes' texts.

@@ -4,6 +4,7 @@
 
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "lunar/cn_calendar.h"
 #include "tests/support/served_days.h"
@@ -46,19 +47,27 @@ inline constexpr LiteralRow kFestivalRows[] = {
 };
 static_assert(std::size(kFestivalRows) == 54);
 
-// The first literal row that holds the day; a lunar row holds the day of its
-// number in a leap month too.
-inline std::string ExpectedFestival(const CivilDay& day,
-                                    const LunarDate& lunar) {
+// The literal rows that hold the day, in order; a lunar row holds the day of
+// its number in a leap month too.
+inline std::vector<LiteralRow> ExpectedRows(const CivilDay& day,
+                                            const LunarDate& lunar) {
+  std::vector<LiteralRow> rows;
   for (const LiteralRow& row : kFestivalRows) {
     const int month = row.lunar ? lunar.month : day.month;
     const int dayOfMonth = row.lunar ? lunar.day : day.day;
     if (month == row.month && dayOfMonth >= row.firstDay &&
         dayOfMonth <= row.lastDay) {
-      return row.text;
+      rows.push_back(row);
     }
   }
-  return "";
+  return rows;
+}
+
+// The text of the first of them.
+inline std::string ExpectedFestival(const CivilDay& day,
+                                    const LunarDate& lunar) {
+  const auto rows = ExpectedRows(day, lunar);
+  return rows.empty() ? "" : rows.front().text;
 }
 
 }  // namespace quillet::testing

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <stdexcept>
 #include <string>
 
 #include "lunar/cn_calendar.h"
@@ -35,6 +36,17 @@ inline std::string Text(chr::sys_days day) {
 inline LunarDate LunarOf(const CnCalendar& calendar, chr::sys_days day) {
   const CivilDay c = Civil(day);
   return calendar.GregorianToLunar(c.year, c.month, c.day);
+}
+
+// Whether lunar `year` has a leap month after `month`, as the component's
+// month lengths answer: a leap month it does not have is an invalid argument.
+inline bool HasLeapMonth(const CnCalendar& calendar, int year, int month) {
+  try {
+    calendar.LunarMonthDays(year, month, true);
+    return true;
+  } catch (const std::invalid_argument&) {
+    return false;
+  }
 }
 
 }  // namespace quillet::testing

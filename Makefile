@@ -90,8 +90,9 @@ tables: build
 	./build/release/tools/lunar_tablegen --tables lunar/lunar_tables.cpp \
 	  --instants tools/lunar_instants.tsv
 
-# Plants each fault of scripts/mutants.tsv in a scratch copy and runs the
-# suite against it: every fault should be caught. FAULTS="a b" picks some.
+# Plants each fault of scripts/mutants.tsv in a scratch copy of the last
+# commit and runs the suite against it: every fault should be caught.
+# FAULTS="a b" picks some.
 mutants: build
 	@bash scripts/install-deps.sh --mutants
 	bash scripts/mutants.sh $(FAULTS)

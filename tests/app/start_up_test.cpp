@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QTimer>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/system_services.h"
@@ -17,11 +18,15 @@
 namespace quillet::app {
 namespace {
 
+// Shown, loop level, year box, month box.
+using Fields = std::tuple<bool, int, std::string, std::string>;
+
 struct Seen {
   bool visible = false;
   int loopLevel = -1;
   std::string year;
   std::string month;
+  Fields All() const { return {visible, loopLevel, year, month}; }
 };
 
 Seen Look(const ui::StartWindow& window) {
@@ -62,18 +67,9 @@ TEST(StartUpTest, ShowsTheWindowThenRunsItsStartUpInTheEventLoop) {
 
   EXPECT_EQ(code, 7);
   EXPECT_EQ(startUps, 1);
-  EXPECT_FALSE(before.visible);
-  EXPECT_EQ(before.loopLevel, 0);
-  EXPECT_EQ(before.year, "");
-  EXPECT_EQ(before.month, "");
-  EXPECT_TRUE(firstTurn.visible);
-  EXPECT_EQ(firstTurn.loopLevel, 1);
-  EXPECT_EQ(firstTurn.year, "");
-  EXPECT_EQ(firstTurn.month, "");
-  EXPECT_TRUE(after.visible);
-  EXPECT_EQ(after.loopLevel, 1);
-  EXPECT_EQ(after.year, "2031");
-  EXPECT_EQ(after.month, "7");
+  EXPECT_EQ(before.All(), (Fields{false, 0, "", ""}));
+  EXPECT_EQ(firstTurn.All(), (Fields{true, 1, "", ""}));
+  EXPECT_EQ(after.All(), (Fields{true, 1, "2031", "7"}));
   // A start page only where the build names a site.
   EXPECT_EQ(opened.size(), ui::ConfiguredSiteHost().empty() ? 0u : 1u);
 }

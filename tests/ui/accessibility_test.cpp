@@ -28,34 +28,30 @@ TEST_F(AccessibilityTest, ControlsHaveTheirNames) {
   SpinArrows* monthSpin = window.SpinFor(window.MonthBox());
   const struct {
     QWidget* widget;
-    const char* name;
+    QAccessible::Text kind;
+    const char* said;
   } cases[] = {
-      {window.YearBox(), "年份"},
-      {window.MonthBox(), "月份"},
-      {yearSpin, "年份增减"},
-      {yearSpin->Up(), "年份加一"},
-      {yearSpin->Down(), "年份减一"},
-      {monthSpin, "月份增减"},
-      {monthSpin->Up(), "月份加一"},
-      {monthSpin->Down(), "月份减一"},
-      {window.TitleLabel(), "标题"},
-      {window.Control("HyperlinkBox1"), "作者网站"},
-      {window.Control("Label5"), "星期日"},
-      {window.Control("Label8"), "星期三"},
-      {window.Control("Label11"), "星期六"},
-      {window.CanvasControl(), "月历"},
+      {window.YearBox(), QAccessible::Name, "年份"},
+      {window.MonthBox(), QAccessible::Name, "月份"},
+      {yearSpin, QAccessible::Name, "年份增减"},
+      {yearSpin->Up(), QAccessible::Name, "年份加一"},
+      {yearSpin->Down(), QAccessible::Name, "年份减一"},
+      {monthSpin, QAccessible::Name, "月份增减"},
+      {monthSpin->Up(), QAccessible::Name, "月份加一"},
+      {monthSpin->Down(), QAccessible::Name, "月份减一"},
+      {window.TitleLabel(), QAccessible::Name, "标题"},
+      {window.Control("HyperlinkBox1"), QAccessible::Name, "作者网站"},
+      {window.Control("Label5"), QAccessible::Name, "星期日"},
+      {window.Control("Label8"), QAccessible::Name, "星期三"},
+      {window.Control("Label11"), QAccessible::Name, "星期六"},
+      {window.CanvasControl(), QAccessible::Name, "月历"},
+      {window.YearBox(), QAccessible::Description,
+       "1902 至 2047，上下方向键增减"},
+      {window.MonthBox(), QAccessible::Description, "1 至 12，上下方向键增减"},
   };
   for (const auto& c : cases) {
-    ASSERT_NE(c.widget, nullptr) << c.name;
-    EXPECT_EQ(Said(c.widget, QAccessible::Name), c.name);
-  }
-  const struct {
-    QLineEdit* box;
-    const char* description;
-  } boxes[] = {{window.YearBox(), "1902 至 2047，上下方向键增减"},
-               {window.MonthBox(), "1 至 12，上下方向键增减"}};
-  for (const auto& b : boxes) {
-    EXPECT_EQ(Said(b.box, QAccessible::Description), b.description);
+    ASSERT_NE(c.widget, nullptr) << c.said;
+    EXPECT_EQ(Said(c.widget, c.kind), c.said);
   }
   // And nothing in the window goes without a name.
   for (QWidget* child : window.findChildren<QWidget*>()) {
@@ -160,11 +156,8 @@ TEST_F(AccessibilityTest, WindowIconHasAPictureForEachSize) {
     const QImage picture = icon.pixmap(QSize(side, side)).toImage();
     ASSERT_EQ(picture.size(), QSize(side, side));
     // Something is drawn: not every pixel is transparent.
-    int opaque = 0;
-    for (int y = 0; y < side; ++y) {
-      for (int x = 0; x < side; ++x) opaque += qAlpha(picture.pixel(x, y)) > 0;
-    }
-    EXPECT_GT(opaque, side * side / 4);
+    const auto opaque = [&](QPoint p) { return qAlpha(picture.pixel(p)) > 0; };
+    EXPECT_GT(Find(picture.rect(), opaque).count, side * side / 4);
   }
 }
 

@@ -35,29 +35,21 @@ const char kMarch31[] =
     "农历甲辰年二月廿二（大月，30天）\n"
     "甲辰年 丁卯月 甲午日 属龙";
 
-// Rests the pointer on a point of the canvas, as the toolkit reports it.
-void Rest(StartWindow& window, QPoint at) {
-  CanvasWidget* canvas = window.CanvasControl();
-  QHelpEvent help(QEvent::ToolTip, at, canvas->mapToGlobal(at));
-  QApplication::sendEvent(canvas, &help);
-}
-
-std::string TipShown() {
-  return QToolTip::isVisible() ? QToolTip::text().toStdString() : "";
-}
-
 // A tooltip that goes fades out for a moment, still visible; then it is
 // gone.
 bool TipGone() {
   return QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000);
 }
 
-// What the tooltip tells after resting at `at`; where the window finds no
-// day there, what is left once a tip shown before has faded.
+// What the tooltip tells after the pointer rests at `at` on the canvas, as
+// the toolkit reports it; where the window finds no day there, what is left
+// once a tip shown before has faded.
 std::string TipAfterRest(StartWindow& window, QPoint at) {
-  Rest(window, at);
-  if (!window.DayAt(at)) return TipGone() ? "" : TipShown();
-  return TipShown();
+  CanvasWidget* canvas = window.CanvasControl();
+  QHelpEvent help(QEvent::ToolTip, at, canvas->mapToGlobal(at));
+  QApplication::sendEvent(canvas, &help);
+  if (!window.DayAt(at) && TipGone()) return "";
+  return QToolTip::isVisible() ? QToolTip::text().toStdString() : "";
 }
 
 // March 2024 begins on a Friday and needs six rows of 45 pixels; a column's
@@ -173,7 +165,7 @@ TEST_F(HoverTest, RightClickCopiesTheDayOrGoesBackToToday) {
   empty.menu->close();
   EXPECT_EQ(window.YearBox()->text(), QStringLiteral("2024"));
   EXPECT_EQ(window.MonthBox()->text(), QStringLiteral("3"));
-  EXPECT_EQ(window.TitleLabel()->text().toStdString(), ExpectedTitle(2024, 3));
+  EXPECT_EQ(Title(window), ExpectedTitle(2024, 3));
 }
 
 // The canvas's description, which names every day of the month, ends with

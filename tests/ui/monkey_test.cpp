@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QTest>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -132,15 +131,7 @@ class MonkeyTest : public WindowTest {
   // The canvas's description names every day of the shown month, from
   // "M月1日" to its last day, and stays the same whenever the month shows.
   std::string CheckDescription(const QString& description) {
-    const int m = shownMonth % 100;
-    const int days = static_cast<int>(static_cast<unsigned>(
-        (std::chrono::year{shownMonth / 100} /
-         std::chrono::month{static_cast<unsigned>(m)} / std::chrono::last)
-            .day()));
-    const QString first = QStringLiteral("%1月1日 ").arg(m);
-    const QString last = QStringLiteral("；%1月%2日 ").arg(m).arg(days);
-    if (!description.startsWith(first) || !description.contains(last) ||
-        description.count(QStringLiteral("；")) != days - 1) {
+    if (!DescribesMonth(description, shownMonth / 100, shownMonth % 100)) {
       return "the canvas's description is not of the shown month";
     }
     const auto [it, first_seen] = descriptions.emplace(shownMonth, description);

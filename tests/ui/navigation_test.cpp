@@ -14,10 +14,6 @@ namespace {
 
 using NavigationTest = WindowTest;
 
-std::string Title(const StartWindow& window) {
-  return window.TitleLabel()->text().toStdString();
-}
-
 // One report of a wheel over `target`, in eighths of a degree, at the
 // middle of the widget; what no widget takes goes on to its parent.
 void Turn(QWidget* target, int eighths) {
@@ -33,9 +29,13 @@ struct Shown {
   QImage picture;
 };
 
-Shown AfterTyping(StartWindow& window, const char* year, const char* month) {
+void TypeBoth(StartWindow& window, const char* year, const char* month) {
   Retype(window.YearBox(), QString::fromUtf8(year));
   Retype(window.MonthBox(), QString::fromUtf8(month));
+}
+
+Shown AfterTyping(StartWindow& window, const char* year, const char* month) {
+  TypeBoth(window, year, month);
   return {year, month, Title(window), window.CanvasControl()->Picture().copy()};
 }
 
@@ -48,127 +48,48 @@ TEST_F(NavigationTest, WheelStepsTheBoxesAndTheMonth) {
     std::vector<int> turns;
     const char *afterYear, *afterMonth;
   } cases[] = {
-      {"a notch away over the year box",
-       kYearBox,
-       "2024",
-       "3",
-       {120},
-       "2025",
-       "3"},
+      // clang-format off
+      {"a notch away over the year box", kYearBox, "2024", "3", {120}, "2025", "3"},
       {"a notch back over it", kYearBox, "2024", "3", {-120}, "2023", "3"},
-      {"thirds of a notch add up",
-       kYearBox,
-       "2024",
-       "3",
-       {40, 40, 40},
-       "2025",
-       "3"},
+      {"thirds of a notch add up", kYearBox, "2024", "3", {40, 40, 40}, "2025", "3"},
       {"two thirds do not", kYearBox, "2024", "3", {40, 40}, "2024", "3"},
       {"the last year stays", kYearBox, "2047", "3", {120}, "2047", "3"},
       {"over the year's up arrow", kYearUp, "2024", "3", {120}, "2025", "3"},
-      {"two notches back over its down arrow",
-       kYearDown,
-       "2024",
-       "3",
-       {-240},
-       "2022",
-       "3"},
-      {"a box's wheel does not carry",
-       kMonthBox,
-       "2024",
-       "12",
-       {120},
-       "2024",
-       "12"},
-      {"a notch back over the month box",
-       kMonthBox,
-       "2024",
-       "3",
-       {-120},
-       "2024",
-       "2"},
+      {"two notches back over its down arrow", kYearDown, "2024", "3", {-240}, "2022", "3"},
+      {"a box's wheel does not carry", kMonthBox, "2024", "12", {120}, "2024", "12"},
+      {"a notch back over the month box", kMonthBox, "2024", "3", {-120}, "2024", "2"},
       {"over the month's arrows", kMonthUp, "2024", "3", {120}, "2024", "4"},
-      {"a box's number outside its range",
-       kMonthBox,
-       "2024",
-       "13",
-       {-120},
-       "2024",
-       "12"},
-      {"towards the user over the month: the next",
-       kCanvas,
-       "2024",
-       "3",
-       {-120},
-       "2024",
-       "4"},
+      {"a box's number outside its range", kMonthBox, "2024", "13", {-120}, "2024", "12"},
+      {"towards the user over the month: the next", kCanvas, "2024", "3", {-120}, "2024", "4"},
       {"away: the month before", kCanvas, "2024", "3", {120}, "2024", "2"},
-      {"十二月 and on: next year's 一月",
-       kCanvas,
-       "2024",
-       "12",
-       {-120},
-       "2025",
-       "1"},
-      {"一月 and back: last year's 十二月",
-       kCanvas,
-       "2024",
-       "1",
-       {120},
-       "2023",
-       "12"},
+      {"十二月 and on: next year's 一月", kCanvas, "2024", "12", {-120}, "2025", "1"},
+      {"一月 and back: last year's 十二月", kCanvas, "2024", "1", {120}, "2023", "12"},
       {"the first month shown stays", kCanvas, "1902", "1", {120}, "1902", "1"},
-      {"the last month shown stays",
-       kCanvas,
-       "2047",
-       "12",
-       {-120},
-       "2047",
-       "12"},
-      {"fine steps over the month",
-       kCanvas,
-       "2024",
-       "3",
-       {-30, -30, -30, -30},
-       "2024",
-       "4"},
+      {"the last month shown stays", kCanvas, "2047", "12", {-120}, "2047", "12"},
+      {"fine steps over the month", kCanvas, "2024", "3", {-30, -30, -30, -30}, "2024", "4"},
+      // clang-format on
   };
   window.RunStartUp();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     // A fresh window each time: a wheel keeps what it gathered.
-    StartWindow fresh([this] { return today; }, [](const std::string&) {});
-    fresh.RunStartUp();
+    const auto fresh = Another();
+    fresh->RunStartUp();
     const Shown expected = AfterTyping(window, c.afterYear, c.afterMonth);
-    Retype(fresh.YearBox(), QString::fromUtf8(c.year));
-    Retype(fresh.MonthBox(), QString::fromUtf8(c.month));
-    QWidget* target = nullptr;
-    switch (c.target) {
-      case kYearBox:
-        target = fresh.YearBox();
-        break;
-      case kYearUp:
-        target = fresh.SpinFor(fresh.YearBox())->Up();
-        break;
-      case kYearDown:
-        target = fresh.SpinFor(fresh.YearBox())->Down();
-        break;
-      case kMonthBox:
-        target = fresh.MonthBox();
-        break;
-      case kMonthUp:
-        target = fresh.SpinFor(fresh.MonthBox())->Up();
-        break;
-      case kCanvas:
-        target = fresh.CanvasControl();
-        break;
-    }
+    TypeBoth(*fresh, c.year, c.month);
+    QWidget* const targets[] = {fresh->YearBox(),
+                                fresh->SpinFor(fresh->YearBox())->Up(),
+                                fresh->SpinFor(fresh->YearBox())->Down(),
+                                fresh->MonthBox(),
+                                fresh->SpinFor(fresh->MonthBox())->Up(),
+                                fresh->CanvasControl()};
+    QWidget* const target = targets[c.target];
     for (const int turn : c.turns) Turn(target, turn);
-    EXPECT_EQ(fresh.YearBox()->text().toStdString(), expected.year);
-    EXPECT_EQ(fresh.MonthBox()->text().toStdString(), expected.month);
-    EXPECT_EQ(Title(fresh), expected.title);
-    EXPECT_TRUE(LooksSame(fresh.CanvasControl()->Picture(), expected.picture));
-    EXPECT_EQ(Title(fresh),
+    EXPECT_EQ(fresh->YearBox()->text().toStdString(), expected.year);
+    EXPECT_EQ(fresh->MonthBox()->text().toStdString(), expected.month);
+    EXPECT_EQ(Title(*fresh), expected.title);
+    EXPECT_TRUE(LooksSame(fresh->CanvasControl()->Picture(), expected.picture));
+    EXPECT_EQ(Title(*fresh),
               ExpectedTitle(std::stoi(c.afterYear), std::stoi(c.afterMonth)));
   }
 }
@@ -181,35 +102,29 @@ TEST_F(NavigationTest, PageKeysMoveAMonthAndWithCtrlAYear) {
     Qt::KeyboardModifiers modifiers;
     const char *afterYear, *afterMonth;
   } cases[] = {
+      // clang-format off
       {"EditBox1", "2024", "3", Qt::Key_PageDown, Qt::NoModifier, "2024", "4"},
       {"EditBox2", "2024", "3", Qt::Key_PageUp, Qt::NoModifier, "2024", "2"},
       {"EditBox2", "2024", "12", Qt::Key_PageDown, Qt::NoModifier, "2025", "1"},
       {"EditBox1", "2024", "1", Qt::Key_PageUp, Qt::NoModifier, "2023", "12"},
-      {"EditBox1", "2047", "12", Qt::Key_PageDown, Qt::NoModifier, "2047",
-       "12"},
+      {"EditBox1", "2047", "12", Qt::Key_PageDown, Qt::NoModifier, "2047", "12"},
       {"EditBox2", "1902", "1", Qt::Key_PageUp, Qt::NoModifier, "1902", "1"},
-      {"EditBox1", "2024", "3", Qt::Key_PageDown, Qt::ControlModifier, "2025",
-       "3"},
-      {"EditBox2", "2024", "3", Qt::Key_PageUp, Qt::ControlModifier, "2023",
-       "3"},
-      {"EditBox2", "2024", "12", Qt::Key_PageDown, Qt::ControlModifier, "2025",
-       "12"},
-      {"EditBox1", "2047", "5", Qt::Key_PageDown, Qt::ControlModifier, "2047",
-       "5"},
-      {"EditBox2", "1902", "5", Qt::Key_PageUp, Qt::ControlModifier, "1902",
-       "5"},
+      {"EditBox1", "2024", "3", Qt::Key_PageDown, Qt::ControlModifier, "2025", "3"},
+      {"EditBox2", "2024", "3", Qt::Key_PageUp, Qt::ControlModifier, "2023", "3"},
+      {"EditBox2", "2024", "12", Qt::Key_PageDown, Qt::ControlModifier, "2025", "12"},
+      {"EditBox1", "2047", "5", Qt::Key_PageDown, Qt::ControlModifier, "2047", "5"},
+      {"EditBox2", "1902", "5", Qt::Key_PageUp, Qt::ControlModifier, "1902", "5"},
       // Texts the month view reads as a month: as drawn, not as typed.
-      {"EditBox2", "02024", "011", Qt::Key_PageDown, Qt::NoModifier, "2024",
-       "12"},
+      {"EditBox2", "02024", "011", Qt::Key_PageDown, Qt::NoModifier, "2024", "12"},
+      // clang-format on
   };
   window.RunStartUp();
-  StartWindow expected([this] { return today; }, [](const std::string&) {});
-  expected.RunStartUp();
+  const auto expected = Another();
+  expected->RunStartUp();
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " " + c.year + "-" + c.month);
-    const Shown typed = AfterTyping(expected, c.afterYear, c.afterMonth);
-    Retype(window.YearBox(), QString::fromUtf8(c.year));
-    Retype(window.MonthBox(), QString::fromUtf8(c.month));
+    const Shown typed = AfterTyping(*expected, c.afterYear, c.afterMonth);
+    TypeBoth(window, c.year, c.month);
     auto* box = static_cast<QLineEdit*>(window.Control(c.box));
     QTest::keyClick(box, c.key, c.modifiers);
     EXPECT_EQ(window.YearBox()->text().toStdString(), typed.year);
@@ -252,8 +167,7 @@ TEST_F(NavigationTest, CtrlTGoesBackToTodaysMonth) {
                {"EditBox1", "x", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " " + c.year + "-" + c.month);
-    Retype(window.YearBox(), QString::fromUtf8(c.year));
-    Retype(window.MonthBox(), QString::fromUtf8(c.month));
+    TypeBoth(window, c.year, c.month);
     auto* box = static_cast<QLineEdit*>(window.Control(c.box));
     box->setFocus();
     QTest::keyClick(box, Qt::Key_T, Qt::ControlModifier);

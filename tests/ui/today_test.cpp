@@ -23,27 +23,11 @@ QRect March2024Number(int day) {
   return {38 + 64 * (slot % 7) - 16, 45 * (slot / 7), 32, 30};
 }
 
-// The part of the canvas that differs between two drawings, by more than
-// the watermark's shade.
-QRect Changed(const QImage& before, const QImage& after) {
-  QRect changed;
-  for (int y = 0; y < before.height(); ++y) {
-    for (int x = 0; x < before.width(); ++x) {
-      if (ShadeApart(before.pixel(x, y), after.pixel(x, y))) {
-        changed |= QRect(x, y, 1, 1);
-      }
-    }
-  }
-  return changed;
-}
-
 bool HasCyan(const QImage& picture, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (picture.pixel(x, y) == qRgb(0, 0xFF, 0xFF)) return true;
-    }
-  }
-  return false;
+  const auto cyan = [&](QPoint p) {
+    return picture.pixel(p) == qRgb(0, 255, 255);
+  };
+  return Find(area, cyan).count > 0;
 }
 
 TEST_F(TodayTest, MidnightMovesTheMarkAndNothingElse) {

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,26 @@ inline bool DescribesMonth(const QString& description, int year, int month) {
          description.count(QStringLiteral("；")) == days - 1;
 }
 
+// The points of `area` where `hit(point)` holds: how many, and the smallest
+// rectangle that holds them all.
+struct Hits {
+  int count = 0;
+  QRect bounds;
+};
+template <class Hit>
+Hits Find(const QRect& area, Hit hit) {
+  Hits found;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (hit(QPoint(x, y))) {
+        ++found.count;
+        found.bounds |= QRect(x, y, 1, 1);
+      }
+    }
+  }
+  return found;
+}
+
 // Whether two drawings of the canvas show the same: the smoothed edges of
 // the large watermark can come out a shade apart from one drawing of the
 // same text to the next, so pixels may differ by that much.
@@ -59,14 +80,19 @@ inline bool ShadeApart(QRgb a, QRgb b) {
          std::abs(qGreen(a) - qGreen(b)) > kWatermarkShade ||
          std::abs(qBlue(a) - qBlue(b)) > kWatermarkShade;
 }
+// The part of `before` that `after` shows differently, by more than that.
+inline QRect Changed(const QImage& before, const QImage& after) {
+  const auto apart = [&](QPoint p) {
+    return ShadeApart(before.pixel(p), after.pixel(p));
+  };
+  return Find(before.rect(), apart).bounds;
+}
 inline bool LooksSame(const QImage& a, const QImage& b) {
-  if (a.size() != b.size()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (ShadeApart(a.pixel(x, y), b.pixel(x, y))) return false;
-    }
-  }
-  return true;
+  return a.size() == b.size() && Changed(a, b).isEmpty();
+}
+
+inline std::string Title(const StartWindow& window) {
+  return window.TitleLabel()->text().toStdString();
 }
 
 struct AppHolder {
@@ -83,6 +109,13 @@ class WindowTest : public ::testing::Test, private AppHolder {
                      "example.org"};
 
   QImage Picture() const { return window.CanvasControl()->Picture().copy(); }
+  // Another window on the same clock and opener, for `site`.
+  std::unique_ptr<StartWindow> Another(std::string site = "example.org") {
+    return std::make_unique<StartWindow>(
+        [this] { return ClockReading(today, untilNextDay); },
+        [this](const std::string& url) { opened.push_back(url); },
+        std::move(site));
+  }
 };
 
 using quillet::testing::ExpectedOutcome;

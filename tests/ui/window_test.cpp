@@ -10,17 +10,12 @@
 namespace quillet::ui::testing {
 namespace {
 
-std::string Title(const StartWindow& window) {
-  return window.TitleLabel()->text().toStdString();
-}
-
-bool AllWhite(const QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
-    }
-  }
-  return true;
+// The smallest rectangle holding every pixel of `image` that is not white.
+QRect Inked(const QImage& image) {
+  const auto ink = [&](QPoint p) {
+    return image.pixel(p) != qRgb(255, 255, 255);
+  };
+  return Find(image.rect(), ink).bounds;
 }
 
 // The colours of the pixels of `image` within `area`, and how many of each.
@@ -50,14 +45,12 @@ TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
     SCOPED_TRACE(c.year);
     today = c.today;
     opened.clear();
-    StartWindow fresh([&] { return today; },
-                      [&](const std::string& url) { opened.push_back(url); },
-                      "example.org");
-    fresh.RunStartUp();
-    EXPECT_EQ(fresh.YearBox()->text().toStdString(), c.year);
-    EXPECT_EQ(fresh.MonthBox()->text().toStdString(), c.month);
-    EXPECT_EQ(Title(fresh), c.title);
-    EXPECT_EQ(AllWhite(fresh.CanvasControl()->Picture()),
+    const auto fresh = Another();
+    fresh->RunStartUp();
+    EXPECT_EQ(fresh->YearBox()->text().toStdString(), c.year);
+    EXPECT_EQ(fresh->MonthBox()->text().toStdString(), c.month);
+    EXPECT_EQ(Title(*fresh), c.title);
+    EXPECT_EQ(Inked(fresh->CanvasControl()->Picture()).isEmpty(),
               c.title == kYearMessage);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], "https://example.org/tc2.htm");
@@ -67,19 +60,18 @@ TEST_F(WindowTest, StartUpFillsTheBoxesOpensThePageOnceAndDraws) {
 // Without a site, start-up opens nothing, and the link stays in its place,
 // white and empty, and does nothing when clicked.
 TEST_F(WindowTest, WithoutASiteNothingIsOpenedAndTheLinkIsBlank) {
-  StartWindow noSite([&] { return today; },
-                     [&](const std::string& url) { opened.push_back(url); },
-                     "");
-  noSite.show();
-  noSite.RunStartUp();
-  EXPECT_EQ(noSite.YearBox()->text(), QStringLiteral("2024"));
-  auto* link = static_cast<QLabel*>(noSite.Control("HyperlinkBox1"));
+  const auto noSite = Another("");
+  noSite->show();
+  noSite->RunStartUp();
+  EXPECT_EQ(noSite->YearBox()->text(), QStringLiteral("2024"));
+  auto* link = static_cast<QLabel*>(noSite->Control("HyperlinkBox1"));
   EXPECT_EQ(link->text(), QString());
   EXPECT_EQ(link->geometry(), QRect(315, 352, 136, 24));
   QTest::mouseClick(link, Qt::LeftButton);
   EXPECT_TRUE(opened.empty());
   EXPECT_TRUE(
-      AllWhite(link->grab().toImage().convertToFormat(QImage::Format_RGB32)));
+      Inked(link->grab().toImage().convertToFormat(QImage::Format_RGB32))
+          .isEmpty());
 }
 
 TEST_F(WindowTest, TypingRedrawsOrLeavesTheCanvasWithAMessage) {
@@ -246,7 +238,7 @@ TEST_F(WindowTest, CanvasRepaintShowsTheKeptPicture) {
   const QImage shown = window.CanvasControl()->grab().toImage().convertToFormat(
       QImage::Format_RGB32);
   EXPECT_EQ(shown, Picture());
-  EXPECT_FALSE(AllWhite(shown));
+  EXPECT_FALSE(Inked(shown).isEmpty());
 }
 
 TEST_F(WindowTest, CanvasTextStandsBelowAndRightOfItsPointOnItsBackground) {
@@ -263,14 +255,7 @@ TEST_F(WindowTest, CanvasTextStandsBelowAndRightOfItsPointOnItsBackground) {
     canvas.SetTextBackground(c.background);
     canvas.WriteText(c.at.x(), c.at.y(), "28");
     const QImage picture = Picture();
-    QRect inked;
-    for (int y = 0; y < picture.height(); ++y) {
-      for (int x = 0; x < picture.width(); ++x) {
-        if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
-          inked |= QRect(x, y, 1, 1);
-        }
-      }
-    }
+    const QRect inked = Inked(picture);
     ASSERT_FALSE(inked.isEmpty());
     EXPECT_GE(inked.left(), c.at.x());
     EXPECT_GE(inked.top(), c.at.y());

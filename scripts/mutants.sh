@@ -23,8 +23,9 @@
 # an object of the fault after it. A lock keeps a second run, or anything a
 # killed run left running, out of the same scratch folders.
 #
-# The scratch build, configured once as the release preset, is kept in
-# build/mutants/build so each fault rebuilds only what it touches. Each fault's
+# The scratch build, configured as the release preset without the
+# benchmarks, is kept in build/mutants/build so each fault rebuilds only what
+# it touches. Each fault's
 # build and test output goes to build/mutants/logs.
 # MUTANTS_TEST_TIMEOUT: one test's limit in seconds (default 120);
 # MUTANTS_FAULT_TIMEOUT: one fault's build and tests together (default 1800).
@@ -298,14 +299,14 @@ names=$(py names "$list" "$@") || exit 2
 mapfile -t selected <<<"$names"
 
 start=$(date +%s)
-if [ ! -f "$bin/build.ninja" ]; then
-  configure=$(py configure-args "$src") || exit 2
-  mapfile -t args <<<"$configure"
-  cmake -S "$src" -B "$bin" "${args[@]}" >"$logs/configure.log" 2>&1 || {
-    echo "error: configuring the scratch copy failed; see $logs/configure.log" >&2
-    exit 2
-  }
-fi
+# The release preset's settings, without the benchmarks, which no test runs.
+configure=$(py configure-args "$src") || exit 2
+mapfile -t args <<<"$configure"
+cmake -S "$src" -B "$bin" "${args[@]}" -DQUILLET_BUILD_BENCH=OFF \
+  >"$logs/configure.log" 2>&1 || {
+  echo "error: configuring the scratch copy failed; see $logs/configure.log" >&2
+  exit 2
+}
 
 pristine() {  # $1: "first" or "last"
   local status=0 log="$logs/pristine-$1.log" when="before the first fault"

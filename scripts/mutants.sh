@@ -25,12 +25,15 @@
 #
 # The scratch build, configured as the release preset without the
 # benchmarks, is kept in build/mutants/build so each fault rebuilds only what
-# it touches. Each fault's
-# build and test output goes to build/mutants/logs.
+# it touches. Each fault's build and test output goes to build/mutants/logs.
 # MUTANTS_TEST_TIMEOUT: one test's limit in seconds (default 120);
 # MUTANTS_FAULT_TIMEOUT: one fault's build and tests together (default 1800).
 set -euo pipefail
 
+# The whole script is one block, read before any of it runs: editing the
+# script, or checking out another commit, while a run goes on cannot change
+# what that run does.
+{
 repo=$(cd "$(dirname "$0")/.." && pwd)
 work="$repo/build/mutants"
 src="$work/src"
@@ -252,6 +255,7 @@ restore() {
   py restore "$repo" "$commit" "$src"
 }
 
+# shellcheck disable=SC2317  # called from the traps
 cleanup() {
   stop_group
   if [ "$dirty" -eq 1 ]; then
@@ -378,3 +382,5 @@ echo "faults: ${#selected[@]}  killed: $killed  survived: $survived  errors: $er
 [ "$survived" -eq 0 ] || echo "survivors: ${survivors[*]}"
 echo "wall time: $(($(date +%s) - start)) s"
 [ "$survived" -eq 0 ] && [ "$errors" -eq 0 ]
+exit
+}

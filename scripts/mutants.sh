@@ -124,23 +124,20 @@ def blob_id(data):
     return hashlib.sha1(b"blob %d\0" % len(data) + data).hexdigest()
 
 def restore(repo, commit, src):
-    # Every blob of the commit, by path: (mode, id).
+    # Every file of the commit, by path: (mode, blob id). The tree holds
+    # plain files only.
     tree = {}
     for entry in git(repo, "ls-tree", "-r", "-z", "--full-tree", commit).split(b"\0"):
         if not entry:
             continue
         meta, path = entry.split(b"\t", 1)
-        mode, kind, oid = meta.split(b" ")
-        if kind == b"blob":
-            tree[path.decode()] = (mode.decode(), oid.decode())
+        mode, kind, oid = meta.decode().split(" ")
+        if mode not in ("100644", "100755"):
+            sys.exit(f"{path.decode()}: a {kind} of mode {mode}, not a plain file")
+        tree[path.decode()] = (mode, oid)
     stale = []
     for path, (mode, oid) in sorted(tree.items()):
         copy = os.path.join(src, path)
-        if mode == "120000":
-            target = git(repo, "cat-file", "blob", oid).decode()
-            if not (os.path.islink(copy) and os.readlink(copy) == target):
-                stale.append(path)
-            continue
         if os.path.islink(copy) or not os.path.isfile(copy):
             stale.append(path)
             continue
@@ -157,24 +154,19 @@ def restore(repo, commit, src):
         elif os.path.lexists(copy):
             os.remove(copy)
         os.makedirs(os.path.dirname(copy), exist_ok=True)
-        data = git(repo, "cat-file", "blob", oid)
-        if mode == "120000":
-            os.symlink(data.decode(), copy)
-            continue
         with open(copy, "wb") as f:  # a fresh time stamp: it gets rebuilt
-            f.write(data)
+            f.write(git(repo, "cat-file", "blob", oid))
         os.chmod(copy, 0o755 if mode == "100755" else 0o644)
-    # What the commit does not have goes.
+    # What the commit does not have goes, links included.
     extra = []
     for root, dirs, files in os.walk(src, topdown=False):
-        for name in files + [d for d in dirs if os.path.islink(os.path.join(root, d))]:
-            path = os.path.relpath(os.path.join(root, name), src)
-            if path not in tree:
-                extra.append(path)
-                os.remove(os.path.join(root, name))
-        for name in dirs:
+        for name in files + dirs:
             full = os.path.join(root, name)
-            if not os.path.islink(full) and not os.listdir(full):
+            path = os.path.relpath(full, src)
+            if os.path.islink(full) or (name in files and path not in tree):
+                extra.append(path)
+                os.remove(full)
+            elif name in dirs and not os.listdir(full):
                 os.rmdir(full)
     for path in stale:
         print(f"rewrote {path}")

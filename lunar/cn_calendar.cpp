@@ -11,6 +11,7 @@
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "lunar/lunar_tables.h"
+#include "lunar/served_day.h"
 
 namespace quillet {
 namespace {
@@ -220,6 +221,11 @@ std::pair<int, int> MonthBefore(int year, int month) {
 }
 
 }  // namespace
+
+chr::sys_days lunar_detail::ServedDay(const char* operation, int year,
+                                      int month, int day) {
+  return quillet::ServedDay(operation, year, month, day);
+}
 
 LunarDate CnCalendar::GregorianToLunar(int year, int month, int day) const {
   const chr::sys_days served = ServedDay("GregorianToLunar", year, month, day);

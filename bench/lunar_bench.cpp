@@ -1,10 +1,12 @@
-// GregorianToLunar over every served day, 1901-02-19 .. 2100-12-31.
+// GregorianToLunar over every served day, 1901-02-19 .. 2100-12-31, and the
+// day's 休 or 班 over every day of the notices' years and the years after.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <vector>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/official_days.h"
 
 namespace {
 
@@ -44,5 +46,56 @@ void BM_GregorianToLunarEveryDay(benchmark::State& state) {
                                     benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_GregorianToLunarEveryDay);
+
+// Every day from the first notice's year to the end of the range: the
+// notices' days, the statutory days of later years and the ordinary days.
+std::vector<Day> DaysFromTheFirstNotice() {
+  std::vector<Day> days = EveryServedDay();
+  std::erase_if(days, [](const Day& day) {
+    return day.year < quillet::kFirstNoticeYear;
+  });
+  return days;
+}
+
+template <typename Answer>
+void PerDay(benchmark::State& state, const std::vector<Day>& days,
+            Answer answer) {
+  for (auto _ : state) {
+    for (const Day& day : days) {
+      benchmark::DoNotOptimize(answer(day));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() *
+                          static_cast<std::int64_t>(days.size()));
+  state.counters["per_call"] =
+      benchmark::Counter(static_cast<double>(days.size()),
+                         benchmark::Counter::kIsIterationInvariantRate |
+                             benchmark::Counter::kInvert);
+}
+
+void BM_OfficialDayOn(benchmark::State& state) {
+  PerDay(state, DaysFromTheFirstNotice(), [](const Day& day) {
+    return quillet::OfficialDayOn(day.year, day.month, day.day);
+  });
+}
+BENCHMARK(BM_OfficialDayOn);
+
+void BM_IsWorkday(benchmark::State& state) {
+  PerDay(state, DaysFromTheFirstNotice(), [](const Day& day) {
+    return quillet::IsWorkday(day.year, day.month, day.day);
+  });
+}
+BENCHMARK(BM_IsWorkday);
+
+// The notices' own years alone, where most days of a holiday carry a name.
+void BM_OfficialDayOnNoticeYears(benchmark::State& state) {
+  std::vector<Day> days = DaysFromTheFirstNotice();
+  std::erase_if(
+      days, [](const Day& day) { return day.year > quillet::kLastNoticeYear; });
+  PerDay(state, days, [](const Day& day) {
+    return quillet::OfficialDayOn(day.year, day.month, day.day);
+  });
+}
+BENCHMARK(BM_OfficialDayOnNoticeYears);
 
 }  // namespace

@@ -579,14 +579,22 @@ const OfficialDays::Entry* OfficialDays::EntryOn(chr::sys_days day) const {
   return entry == 0 ? nullptr : &entries_[entry - 1];
 }
 
-std::optional<OfficialDay> OfficialDays::On(chr::sys_days day) const {
-  const Entry* entry = EntryOn(CheckServed("OfficialDayOn", day));
+std::optional<OfficialDay> OfficialDays::Answer(chr::sys_days day) const {
+  const Entry* entry = EntryOn(day);
   if (entry == nullptr) return std::nullopt;
   return entry->day;
 }
 
+std::optional<OfficialDay> OfficialDays::On(chr::sys_days day) const {
+  return Answer(CheckServed("OfficialDayOn", day));
+}
+
 std::optional<bool> OfficialDays::IsWorkday(chr::sys_days day) const {
-  const Entry* entry = EntryOn(CheckServed("IsWorkday", day));
+  return WorkdayAnswer(CheckServed("IsWorkday", day));
+}
+
+std::optional<bool> OfficialDays::WorkdayAnswer(chr::sys_days day) const {
+  const Entry* entry = EntryOn(day);
   if (entry != nullptr) return entry->day.kind == OfficialDayKind::kWork;
   if (day < coveredFirst_ || day > coveredLast_) return std::nullopt;
   return !IsWeekend(day);
@@ -599,12 +607,12 @@ const OfficialSpan* OfficialDays::RowOn(chr::sys_days day) const {
 }
 
 std::optional<OfficialDay> OfficialDayOn(int year, int month, int day) {
-  return OfficialDays::BuiltIn().On(
+  return OfficialDays::BuiltIn().Answer(
       lunar_detail::ServedDay("OfficialDayOn", year, month, day));
 }
 
 std::optional<bool> IsWorkday(int year, int month, int day) {
-  return OfficialDays::BuiltIn().IsWorkday(
+  return OfficialDays::BuiltIn().WorkdayAnswer(
       lunar_detail::ServedDay("IsWorkday", year, month, day));
 }
 

@@ -131,8 +131,13 @@ class OfficialDays {
 
  private:
   struct Entry;
+  // The free functions check the day once themselves.
+  friend std::optional<OfficialDay> OfficialDayOn(int, int, int);
+  friend std::optional<bool> IsWorkday(int, int, int);
 
   OfficialDays() = default;
+  std::optional<OfficialDay> Answer(std::chrono::sys_days day) const;
+  std::optional<bool> WorkdayAnswer(std::chrono::sys_days day) const;
   void Index();
   const Entry* EntryOn(std::chrono::sys_days day) const;
 

@@ -84,6 +84,10 @@ screenshot: build
 	  --today 2025-10-06 --out docs/screenshot.png
 	./build/release/tools/quillet-snapshot --year 2024 --month 2 \
 	  --today 2024-02-04 --hover 4 --out docs/tooltip.png
+	./build/release/tools/quillet-snapshot --year 2025 --month 10 \
+	  --today 2025-10-11 --out docs/holidays.png
+	./build/release/tools/quillet-snapshot --year 2026 --month 2 \
+	  --today 2026-02-17 --scale 2 --out docs/holidays@2x.png
 
 # Rederives the lunar component's tables from the astronomical core.
 tables: build

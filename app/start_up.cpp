@@ -2,16 +2,29 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdlib>
 
 #include "ui/system_services.h"
 
 namespace quillet::app {
+
+LoadedOfficialDays LoadOfficialDaysOfThisUser() {
+  return LoadOfficialDays([](const char* name) -> std::optional<std::string> {
+    const char* value = std::getenv(name);
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+  });
+}
 
 int RunWindow(const StartUpHooks& hooks) {
   ui::StartWindow window(
       hooks.clock ? hooks.clock : ui::StartWindow::Clock(ui::SystemClock),
       hooks.openUrl ? hooks.openUrl
                     : ui::StartWindow::UrlOpener(ui::OpenUrlDetached));
+  if (hooks.officialDays) {
+    window.UseOfficialDays(hooks.officialDays->table,
+                           hooks.officialDays->refusal);
+  }
   if (hooks.beforeShow) hooks.beforeShow(window);
   window.show();
   QTimer::singleShot(0, &window, [&] {

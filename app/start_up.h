@@ -5,7 +5,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
+#include "monthview/official_days_file.h"
 #include "ui/start_window.h"
 
 namespace quillet::app {
@@ -18,7 +20,14 @@ struct StartUpHooks {
   std::function<void(ui::StartWindow&)> beforeShow = {};
   // The window again, right after its start-up work ran.
   std::function<void(ui::StartWindow&)> afterStartUp = {};
+  // The arrangements of 休 and 班 the window tells: the built-in table
+  // unless given.
+  std::optional<LoadedOfficialDays> officialDays = std::nullopt;
 };
+
+// The built-in table and the user's file of later notices, looked for where
+// the process's environment says.
+LoadedOfficialDays LoadOfficialDaysOfThisUser();
 
 // Builds and shows the window, queues its start-up work and runs the event
 // loop until the window closes; returns the loop's exit code. The

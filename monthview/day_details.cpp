@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "lunar/lunar_names.h"
@@ -76,10 +77,27 @@ std::string FestivalLine(bool newYearsEve, int year, int month, int day) {
   return line;
 }
 
+// 春节 休 第3天 法定假日 on a day off, 国庆节调休 上班 on a make-up workday,
+// 春节 休 法定假日 on a statutory day off that no notice here arranges; "" on
+// any other day.
+std::string OfficialLine(const OfficialDays& official, chr::sys_days date) {
+  const std::optional<OfficialDay> answer = official.On(date);
+  if (!answer) return {};
+  if (answer->kind == OfficialDayKind::kWork) {
+    return answer->holiday + "调休 上班";
+  }
+  std::string line = answer->holiday + " 休";
+  if (const OfficialSpan* row = official.RowOn(date)) {
+    line += " 第" + std::to_string((date - row->first).count() + 1) + "天";
+  }
+  if (answer->statutory) line += " 法定假日";
+  return line;
+}
+
 }  // namespace
 
 std::string DayDetailsText(const CnCalendar& calendar, int year, int month,
-                           int day) {
+                           int day, const OfficialDays& official) {
   const LunarDate lunar = calendar.GregorianToLunar(year, month, day);
   const int monthDays =
       calendar.LunarMonthDays(lunar.year, lunar.month, lunar.isLeapMonth);
@@ -100,6 +118,13 @@ std::string DayDetailsText(const CnCalendar& calendar, int year, int month,
       calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
                              lunar.isLeapMonth) == kNewYearsEve;
   addLine(FestivalLine(newYearsEve, year, month, day));
+  addLine(OfficialLine(
+      official,
+      chr::sys_days{chr::year{year} / chr::month{static_cast<unsigned>(month)} /
+                    chr::day{static_cast<unsigned>(day)}}));
+  if (year > official.lastYear()) {
+    addLine(std::to_string(year) + "年调休安排尚未收录");
+  }
   if (calendar.MonthStartUncertain(lunar.year, lunar.month,
                                    lunar.isLeapMonth)) {
     addLine("注：" +

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/official_days.h"
 
 namespace quillet {
 
@@ -21,13 +22,18 @@ namespace quillet {
 //   农历癸卯年腊月廿五（大月，30天）
 //   癸卯年 丙寅月 戊戌日 属兔（按立春算为甲辰年）
 //   立春 16:27（北京时间）
-// then, where the day has them, its festivals ("春节", "妇女节、植树节"),
-// and, in the three months whose first day may be a day out, a note that
-// says so. Lines end in "\n" but the last. The year is counted from 正月初一,
-// as the title line counts it; where 立春 has already begun the next year,
-// or not yet, the third line says so. A served day (1901-02-19 ..
-// 2100-12-31) only; others throw std::out_of_range.
-std::string DayDetailsText(const CnCalendar& calendar, int year, int month,
-                           int day);
+// then, where the day has them, its festivals ("春节", "妇女节、植树节");
+// its place in the arrangements of `official`: a day off ("春节 休 第3天
+// 法定假日", the day counted from the first of its span, 法定假日 only on a
+// statutory day) or a make-up workday ("国庆节调休 上班"); in a year after the
+// last that `official` covers, the statutory day off it may be ("春节 休
+// 法定假日") and "2028年调休安排尚未收录"; and, in the three months whose
+// first day may be a day out, a note that says so. Lines end in "\n" but the
+// last. The year is counted from 正月初一, as the title line counts it; where
+// 立春 has already begun the next year, or not yet, the third line says so. A
+// served day (1901-02-19 .. 2100-12-31) only; others throw std::out_of_range.
+std::string DayDetailsText(
+    const CnCalendar& calendar, int year, int month, int day,
+    const OfficialDays& official = OfficialDays::BuiltIn());
 
 }  // namespace quillet

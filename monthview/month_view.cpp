@@ -56,6 +56,11 @@ MonthLabels ChooseMonthLabels(int year, int month) {
   return out;
 }
 
+int DayNumberLeft(const CellPoint& cell, int day) {
+  return cell.cellX -
+         (day < 10 ? kOneDigitNumberOffset : kTwoDigitNumberOffset);
+}
+
 std::optional<int> DayUnder(const MonthLabels& month, int x, int y) {
   const MonthGrid& grid = month.grid;
   for (int day = 1; day <= grid.daysInMonth; ++day) {
@@ -100,9 +105,8 @@ DrawnMonth DrawMonthAndReport(MonthViewControls& controls) {
     canvas.SetFont(kDayNumberFont);
     canvas.SetTextColor(IsWeekendColumn(cell.column) ? kWeekendColor
                                                      : kWeekdayColor);
-    canvas.WriteText(
-        cell.cellX - (day < 10 ? kOneDigitNumberOffset : kTwoDigitNumberOffset),
-        cell.rowTop, std::to_string(day));
+    canvas.WriteText(DayNumberLeft(cell, day), cell.rowTop,
+                     std::to_string(day));
     // Only the number of today stands on cyan, not its label.
     canvas.SetTextBackground(std::nullopt);
     canvas.SetFont(kLabelFont);

@@ -51,6 +51,10 @@ struct MonthLabels {
 // For a checked year and month.
 MonthLabels ChooseMonthLabels(int year, int month);
 
+// The left edge of the day number written for `day` in its cell; the number
+// stands at the top of its row.
+int DayNumberLeft(const CellPoint& cell, int day);
+
 // The day drawn at a canvas point of the month: the day whose label, as
 // placed, lies under it, else the day whose cell holds it; none over the
 // empty cells. A label moved clear of its neighbour can reach into the next

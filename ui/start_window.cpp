@@ -20,6 +20,7 @@
 #include "monthview/day_details.h"
 #include "monthview/input.h"
 #include "monthview/month_description.h"
+#include "monthview/official_marks.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/hyperlink_label.h"
@@ -100,12 +101,12 @@ std::chrono::year_month_day ToDate(CivilDate date) {
 
 // Today's details, said after the month: their lines run on, parted by
 // commas; a clock outside the days the calendar serves has none.
-std::string SpokenDetails(CivilDate today) {
+std::string SpokenDetails(CivilDate today, const OfficialDays& official) {
   const std::chrono::year_month_day date = ToDate(today);
   if (!date.ok() || date < kFirstServedDay || date > kLastServedDay) return {};
   std::string spoken = "。今天：";
-  for (const char c :
-       DayDetailsText(CnCalendar(), today.year, today.month, today.day)) {
+  for (const char c : DayDetailsText(CnCalendar(), today.year, today.month,
+                                     today.day, official)) {
     if (c == '\n') {
       spoken += "，";
     } else {
@@ -251,6 +252,20 @@ void StartWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+void StartWindow::UseOfficialDays(const OfficialDays& table,
+                                  std::string refusal) {
+  ownOfficial_.emplace(table);
+  official_ = &*ownOfficial_;
+  officialRefusal_ = std::move(refusal);
+  todayDetails_.clear();
+  if (shown_) {
+    ShownMonthControls again(*shown_, *CanvasControl(), shownToday_);
+    DrawMonth(again);
+    DrawMarks(*shown_);
+    Describe(*shown_);
+  }
+}
+
 void StartWindow::RunStartUp() {
   const std::string startPage = StartPageAddress(siteHost_);
   if (openUrl_ && !startPage.empty()) openUrl_(startPage);
@@ -273,14 +288,21 @@ void StartWindow::Redraw() {
   today_ = clock_().today;
   const DrawnMonth drawn = DrawMonthAndReport(*this);
   if (!drawn.check.Passed()) return;
+  DrawMarks(drawn.labels);
   shown_ = drawn.labels;
   shownToday_ = today_;
   Describe(*shown_);
 }
 
+// The marks are a layer over the month as DrawMonth drew it.
+void StartWindow::DrawMarks(const MonthLabels& month) {
+  DrawOfficialMarks(*CanvasControl(),
+                    OfficialMarks(*official_, month.year, month.month));
+}
+
 void StartWindow::Describe(const MonthLabels& month) {
   if (todayDetails_.empty() || detailsDay_ != shownToday_) {
-    todayDetails_ = SpokenDetails(shownToday_);
+    todayDetails_ = SpokenDetails(shownToday_, *official_);
     detailsDay_ = shownToday_;
   }
   const QString description =
@@ -328,6 +350,7 @@ void StartWindow::FollowClock() {
     if (InMonth(now.today, *shown_) || InMonth(shownToday_, *shown_)) {
       ShownMonthControls again(*shown_, *CanvasControl(), now.today);
       shown_ = DrawMonthAndReport(again).labels;
+      DrawMarks(*shown_);
     }
     shownToday_ = now.today;
     Describe(*shown_);
@@ -343,8 +366,16 @@ std::optional<int> StartWindow::DayAt(QPoint canvasPoint) const {
 QString StartWindow::DetailsAt(QPoint canvasPoint) const {
   const std::optional<int> day = DayAt(canvasPoint);
   if (!day) return {};
-  return QString::fromStdString(
-      DayDetailsText(CnCalendar(), shown_->year, shown_->month, *day));
+  return QString::fromStdString(DayDetailsText(
+      CnCalendar(), shown_->year, shown_->month, *day, *official_));
+}
+
+QString StartWindow::TooltipAt(QPoint canvasPoint) const {
+  QString tip = DetailsAt(canvasPoint);
+  if (!tip.isEmpty() && !officialRefusal_.empty()) {
+    tip += QLatin1Char('\n') + QString::fromStdString(officialRefusal_);
+  }
+  return tip;
 }
 
 QMenu* StartWindow::ContextMenuAt(QPoint canvasPoint) {
@@ -383,7 +414,7 @@ void StartWindow::ShowDetails(const QHelpEvent& help) {
     area = QRect(label.left, shown_->grid.Cell(*day).rowTop + kLabelBelowRowTop,
                  label.width, kLabelHeight);
   }
-  QToolTip::showText(help.globalPos(), DetailsAt(help.pos()), CanvasControl(),
+  QToolTip::showText(help.globalPos(), TooltipAt(help.pos()), CanvasControl(),
                      area);
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "lunar/official_days.h"
 #include "monthview/month_view.h"
 #include "ui/canvas_widget.h"
 #include "ui/layout.h"
@@ -42,6 +43,12 @@ class StartWindow : public QWidget, public MonthViewControls {
               std::string siteHost = std::string(ConfiguredSiteHost()),
               QWidget* parent = nullptr);
 
+  // The arrangements of 休 and 班 that the month's marks and the tooltip
+  // tell (the built-in table until this is called), and, where the user's
+  // file of later notices was refused, the one line that says why: every
+  // tooltip ends with it. The month on the canvas, if any, is drawn again.
+  void UseOfficialDays(const OfficialDays& table, std::string refusal);
+
   // The start-up work, once the window is shown: open the start page, put
   // today's year and month into the boxes, draw the month, and set the wake
   // for the next day.
@@ -65,9 +72,13 @@ class StartWindow : public QWidget, public MonthViewControls {
   const std::optional<MonthLabels>& ShownMonth() const { return shown_; }
   // The day of that month drawn at a point of the canvas, if any.
   std::optional<int> DayAt(QPoint canvasPoint) const;
-  // What resting the pointer on the canvas point shows, the day's details,
+  // The details of the day drawn at the canvas point, as they are copied,
   // or "" where there is no day.
   QString DetailsAt(QPoint canvasPoint) const;
+  // What resting the pointer on the canvas point shows: the day's details,
+  // and the refusal of the user's file where there was one; "" where there
+  // is no day.
+  QString TooltipAt(QPoint canvasPoint) const;
   // The menu for a right click at the canvas point: over a day, copying its
   // details and its date, then 回到今天. Deleted when closed.
   QMenu* ContextMenuAt(QPoint canvasPoint);
@@ -106,6 +117,7 @@ class StartWindow : public QWidget, public MonthViewControls {
   bool Wheel(QObject* watched, const QWheelEvent& wheel);
   void ShowDetails(const QHelpEvent& help);
   void Describe(const MonthLabels& month);
+  void DrawMarks(const MonthLabels& month);
   void WakeAfter(std::chrono::milliseconds delay);
 
   Clock clock_;
@@ -121,6 +133,11 @@ class StartWindow : public QWidget, public MonthViewControls {
   CivilDate today_{};
   CivilDate shownToday_{};
   std::optional<MonthLabels> shown_;
+  // The arrangements of 休 and 班: the built-in table, or one of the
+  // window's own.
+  std::optional<OfficialDays> ownOfficial_;
+  const OfficialDays* official_ = &OfficialDays::BuiltIn();
+  std::string officialRefusal_;
   // Today's details as the canvas's description ends with them, and the day
   // they were made for.
   std::string todayDetails_;

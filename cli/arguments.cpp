@@ -28,7 +28,9 @@ constexpr std::string_view kUsage =
       line; a bad line is named on standard error and the rest go on
   quillet-lunar [--traditional] [--json] --tsv FROM TO
       every day FROM..TO (YYYY-MM-DD, inclusive) as tab-separated rows:
-      gregorian, lunar_year, lunar_month, is_leap (0 or 1), lunar_day, note
+      gregorian, lunar_year, lunar_month, is_leap (0 or 1), lunar_day, note,
+      official (rest for 休, work for 班, or empty), holiday (its name),
+      workday (1, 0, or empty where the day's year has no notice here)
   quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
       the Gregorian date (YYYY-MM-DD) of a lunar date; --leap for the leap
       month that follows month MONTH
@@ -40,28 +42,48 @@ constexpr std::string_view kUsage =
       month, MONTH of YEAR, or all of YEAR; -3 adds the months before and
       after; --monday starts the weeks on Monday; WHEN is auto (colour on a
       terminal, unless NO_COLOR is set), always or never
-  quillet-lunar ics [--festivals] [--terms] [--days]
+  quillet-lunar workday [-v] [YYYY-MM-DD]
+      whether the day (today without a date) is a working day in mainland
+      China, as the exit status: 0 a working day (a make-up workday, 班,
+      included), 1 a day off (a weekend, or 休, a holiday's day off), 3 not
+      known: the State Council's notice for that year is not in the data (a
+      statutory day off of a later year is still 1). -v also prints the
+      day, e.g. 2025-10-01 休 国庆节、中秋节 法定假日
+  quillet-lunar workday --check FILE
+      checks a file of later notices, the format of official-days.tsv, and
+      prints the years it adds; 0 when it is sound, 2 when it is refused
+  quillet-lunar ics [--festivals] [--terms] [--days] [--holidays]
                     [--anniversary NAME YYYY-MM-DD]...
                     [--leap-rule when-present|ordinary|leap-only]
                     [--missing-day last|skip] [--remind DAYS]
                     [--traditional] [--output FILE] FROM TO
       an iCalendar file of the Gregorian years FROM..TO (1901..2100) to
       import into a calendar program: one all-day event for every festival
-      (--festivals), solar term (--terms), day's lunar date (--days) and
-      lunar anniversary, such as a lunar birthday (--anniversary, repeatable:
-      the Gregorian day of the birth, wedding or death; --leap-rule says
-      where a leap-month date goes in years without that leap month,
-      --missing-day where a 三十 goes in a month of 29 days). --remind adds
-      an alarm DAYS days before each event. To standard output, or written
+      (--festivals), solar term (--terms), day's lunar date (--days), span
+      of days off and make-up workday of the notices of those years
+      (--holidays) and lunar anniversary, such as a lunar birthday
+      (--anniversary, repeatable: the Gregorian day of the birth, wedding
+      or death; --leap-rule says where a leap-month date goes in years
+      without that leap month, --missing-day where a 三十 goes in a month
+      of 29 days). --remind adds an alarm DAYS days before each event. To standard output, or written
       whole to FILE; DTSTAMP is SOURCE_DATE_EPOCH when that is set.
   quillet-lunar -h | --help | --version
       this text; the program's version
 
---json writes one JSON object a line instead. Days 1901-02-19 .. 2100-12-31,
+--json writes one JSON object a line instead; a day's object ends with
+"official" (null, or kind rest or work, holiday, statutory, source notice or
+rules) and "workday" (true, false, or null). Days 1901-02-19 .. 2100-12-31,
 lunar years 1901 .. 2100 and solar terms of 1901 .. 2100 are served; days are
 reckoned in UTC+8. --traditional writes the names in the traditional script
 (龍, 臘月, 驚蟄). -- ends the options. Exit status: 0 success; 2 bad input or
-arguments (one line on standard error); 1 output that could not be written.
+arguments (one line on standard error); 1 output that could not be written
+(workday: as above, and 4 when -v's line could not be written).
+
+休 and 班 come from the notices of 2006 to the latest built in; later years
+are read from quillet/official-days.tsv under $XDG_DATA_HOME (or
+~/.local/share), then $XDG_DATA_DIRS, lines of notice year, holiday, rest or
+work, first and last day, separated by tabs. A file that is refused is named
+on standard error with its line, and the built-in notices are used alone.
 )";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <span>
+#include <utility>
 
 #include "cli/text_width.h"
 #include "lunar/lunar_names.h"
@@ -23,6 +25,10 @@ namespace chr = std::chrono;
 constexpr std::string_view kReset = "\x1b[0m";
 constexpr std::string_view kReverse = "\x1b[7m";
 constexpr std::string_view kRed = "\x1b[31m";
+
+// Beside a day's number: a day off of a holiday, a weekend day worked.
+constexpr std::string_view kRestMark = "休";
+constexpr std::string_view kWorkMark = "班";
 
 struct PaletteColor {
   Rgb window;
@@ -140,6 +146,66 @@ std::vector<std::string> PackedNames(const std::vector<std::string>& names) {
   return lines;
 }
 
+// Month and day as a list under a grid writes them: "10月1日".
+std::string MonthDay(chr::year_month_day date) {
+  return std::to_string(unsigned{date.month()}) + "月" +
+         std::to_string(unsigned{date.day()}) + "日";
+}
+
+// "10月1日至8日", "1月28日至2月4日", or "1月1日" for one day.
+std::string SpanText(chr::sys_days first, chr::sys_days last) {
+  const chr::year_month_day from{first};
+  const chr::year_month_day to{last};
+  if (first == last) return MonthDay(from);
+  const bool sameMonth = from.year() == to.year() && from.month() == to.month();
+  return MonthDay(from) + "至" +
+         (sameMonth ? std::to_string(unsigned{to.day()}) + "日" : MonthDay(to));
+}
+
+// A word of a list under the grid, and whether a space goes before it where
+// it does not start a line.
+struct Word {
+  std::string text;
+  bool spaced = true;
+};
+
+// Words packed into lines of kMonthWidth columns: the first line indented by
+// `indent` columns, the lines it runs on to by two more.
+void AppendPacked(std::vector<std::string>& lines,
+                  const std::vector<Word>& words, int indent) {
+  std::string line = Spaces(indent);
+  int width = indent;
+  bool empty = true;
+  for (const Word& word : words) {
+    const int wordWidth = DisplayWidth(word.text);
+    const int gap = empty || !word.spaced ? 0 : 1;
+    if (!empty && width + gap + wordWidth > kMonthWidth) {
+      lines.push_back(line + Spaces(kMonthWidth - width));
+      line = Spaces(indent + 2);
+      width = indent + 2;
+    } else if (gap > 0) {
+      line += ' ';
+      ++width;
+    }
+    line += word.text;
+    width += wordWidth;
+    empty = false;
+  }
+  if (!empty) lines.push_back(line + Spaces(kMonthWidth - width));
+}
+
+// "10月1日至8日、10月10日": the words of a list of spans, each but the last
+// followed by "、".
+void AppendSpans(
+    std::vector<Word>& words,
+    const std::vector<std::pair<chr::sys_days, chr::sys_days>>& spans) {
+  for (std::size_t i = 0; i < spans.size(); ++i) {
+    words.push_back({SpanText(spans[i].first, spans[i].second) +
+                         (i + 1 < spans.size() ? "、" : ""),
+                     i == 0});
+  }
+}
+
 // Blocks side by side, two spaces apart; shorter grids and lists padded with
 // blank lines so that every line of the row has the same width.
 void AppendRow(std::string& text, const std::vector<MonthBlock>& blocks) {
@@ -162,9 +228,106 @@ void AppendRow(std::string& text, const std::vector<MonthBlock>& blocks) {
   };
   appendLines(gridHeight, &MonthBlock::grid);
   appendLines(listHeight, &MonthBlock::longNames);
+  std::size_t holidayHeight = 0;
+  for (const MonthBlock& block : blocks) {
+    holidayHeight = std::max(holidayHeight, block.holidays.size());
+  }
+  appendLines(holidayHeight, &MonthBlock::holidays);
 }
 
 }  // namespace
+
+std::vector<std::string> HolidayLines(chr::year_month month,
+                                      const OfficialDays& official) {
+  using Spans = std::vector<std::pair<chr::sys_days, chr::sys_days>>;
+  const chr::sys_days monthFirst{month / 1};
+  const chr::sys_days monthLast{month / chr::last};
+  const int year = static_cast<int>(month.year());
+  std::vector<std::string> lines;
+  if (year > official.lastYear()) {
+    // No notice: the days the national rules fix, each holiday's run of
+    // days as one span, and that the rest is not known.
+    std::vector<std::pair<std::string, Spans>> holidays;
+    for (const StatutoryDay& statutory : StatutoryDaysOf(year)) {
+      if (statutory.day < monthFirst || statutory.day > monthLast) continue;
+      if (!holidays.empty() && holidays.back().first == statutory.holiday &&
+          holidays.back().second.back().second + chr::days{1} ==
+              statutory.day) {
+        holidays.back().second.back().second = statutory.day;
+      } else if (!holidays.empty() &&
+                 holidays.back().first == statutory.holiday) {
+        holidays.back().second.push_back({statutory.day, statutory.day});
+      } else {
+        holidays.push_back(
+            {statutory.holiday, {{statutory.day, statutory.day}}});
+      }
+    }
+    for (const auto& [holiday, spans] : holidays) {
+      std::vector<Word> words{{holiday, false}, {"法定假日"}};
+      AppendSpans(words, spans);
+      AppendPacked(lines, words, 0);
+    }
+    AppendPacked(lines, {{std::to_string(year) + "年调休安排尚未收录"}}, 0);
+    return lines;
+  }
+  // Each holiday of a notice with a row that meets the month, with all its
+  // rows: its days off and its make-up workdays, in and out of the month.
+  const std::span<const OfficialSpan> rows = official.Rows();
+  std::vector<const OfficialSpan*> shown;
+  for (const OfficialSpan& row : rows) {
+    if (row.first > monthLast || row.last < monthFirst) continue;
+    const bool listed =
+        std::any_of(shown.begin(), shown.end(), [&](const OfficialSpan* seen) {
+          return seen->noticeYear == row.noticeYear &&
+                 seen->holiday == row.holiday;
+        });
+    if (!listed) shown.push_back(&row);
+  }
+  // In the order of their days off (a make-up workday can come first).
+  const auto firstDayOff = [&](const OfficialSpan* holiday) {
+    for (const OfficialSpan& row : rows) {
+      if (row.noticeYear == holiday->noticeYear &&
+          row.holiday == holiday->holiday &&
+          row.kind == OfficialDayKind::kRest) {
+        return row.first;
+      }
+    }
+    return holiday->first;
+  };
+  std::stable_sort(shown.begin(), shown.end(),
+                   [&](const OfficialSpan* a, const OfficialSpan* b) {
+                     return firstDayOff(a) < firstDayOff(b);
+                   });
+  for (const OfficialSpan* holiday : shown) {
+    Spans rest, work;
+    int restDays = 0;
+    for (const OfficialSpan& row : rows) {
+      if (row.noticeYear != holiday->noticeYear ||
+          row.holiday != holiday->holiday) {
+        continue;
+      }
+      if (row.kind == OfficialDayKind::kRest) {
+        rest.push_back({row.first, row.last});
+        restDays += static_cast<int>((row.last - row.first).count()) + 1;
+      } else {
+        work.push_back({row.first, row.last});
+      }
+    }
+    std::vector<Word> words{{holiday->holiday, false}};
+    if (!rest.empty()) {
+      words.push_back({"休"});
+      AppendSpans(words, rest);
+      words.push_back({std::to_string(restDays) + "天"});
+    }
+    AppendPacked(lines, words, 0);
+    if (!work.empty()) {
+      std::vector<Word> workWords{{"班", false}};
+      AppendSpans(workWords, work);
+      AppendPacked(lines, workWords, 2);
+    }
+  }
+  return lines;
+}
 
 int DisplayWidth(std::string_view utf8) {
   int width = 0;
@@ -217,11 +380,22 @@ MonthBlock LayOutMonth(const CnCalendar& calendar, chr::year_month month,
       std::snprintf(digits, sizeof digits, "%2u", number % 100);
       const bool weekend = chr::weekday{day} == chr::Saturday ||
                            chr::weekday{day} == chr::Sunday;
+      const std::optional<OfficialDay> arranged =
+          style.official ? style.official->On(day) : std::nullopt;
+      // A day off is red, a weekend worked is not.
+      const bool dayOff =
+          arranged ? arranged->kind == OfficialDayKind::kRest : weekend;
       const bool today = style.today && *style.today == date;
       numbers += " ";
       numbers += today ? Painted(digits, kReverse, style.color)
-                       : Painted(digits, weekend ? kRed : "", style.color);
-      numbers += "  ";
+                       : Painted(digits, dayOff ? kRed : "", style.color);
+      if (!arranged) {
+        numbers += "  ";
+      } else if (arranged->kind == OfficialDayKind::kRest) {
+        numbers += Painted(kRestMark, kRed, style.color);
+      } else {
+        numbers += kWorkMark;
+      }
 
       const DayLabel label = LabelOf(calendar, date, style.script);
       const std::string_view shown = FittingStart(label.text, kCellWidth - 1);
@@ -238,6 +412,7 @@ MonthBlock LayOutMonth(const CnCalendar& calendar, chr::year_month month,
     block.grid.push_back(labels);
   }
   block.longNames = PackedNames(longNames);
+  if (style.official) block.holidays = HolidayLines(month, *style.official);
   return block;
 }
 

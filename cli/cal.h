@@ -10,6 +10,7 @@
 
 #include "cli/arguments.h"
 #include "lunar/cn_calendar.h"
+#include "lunar/official_days.h"
 
 namespace quillet::lunar_cli {
 
@@ -31,16 +32,27 @@ struct CalStyle {
   Script script = Script::kSimplified;
   bool color = false;  // SGR colours and today in reverse video
   std::optional<std::chrono::year_month_day> today;
+  // Where set, each day off carries 休 beside its number and each make-up
+  // workday 班, and the holidays of the month are listed under the grid.
+  const OfficialDays* official = nullptr;
 };
 
 // One month: its grid lines (title, weekdays, a line of numbers and a line of
 // labels a week) and under them the labels too long for their cells, each
-// "7月1日 香港回归中共诞辰" (the cell showing 香港*). Every line is kMonthWidth
-// columns wide.
+// "7月1日 香港回归中共诞辰" (the cell showing 香港*), then the holidays whose
+// days off or make-up workdays fall in the month, each with all its days:
+// "国庆节、中秋节 休 10月1日至8日 8天" over "  班 9月28日、10月11日"; in a
+// year after the table's last, the statutory days and "2028年调休安排尚未收录".
+// Every line is kMonthWidth columns wide.
 struct MonthBlock {
   std::vector<std::string> grid;
   std::vector<std::string> longNames;
+  std::vector<std::string> holidays;
 };
+
+// The lines of the holidays under a month's grid, each kMonthWidth columns.
+std::vector<std::string> HolidayLines(std::chrono::year_month month,
+                                      const OfficialDays& official);
 MonthBlock LayOutMonth(const CnCalendar& calendar,
                        std::chrono::year_month month, const CalStyle& style);
 

@@ -10,7 +10,7 @@ namespace quillet::lunar_cli {
 
 bool ConvertDateList(const CnCalendar& calendar, std::istream& input,
                      LineFormat format, Script script, Output& out,
-                     Output& errors) {
+                     Output& errors, const OfficialDays& official) {
   bool allGood = true;
   std::string line;
   for (long number = 1; std::getline(input, line); ++number) {
@@ -18,8 +18,9 @@ bool ConvertDateList(const CnCalendar& calendar, std::istream& input,
     try {
       const auto date =
           ParseServedDate("line " + std::to_string(number) + ":", line);
-      out.Write(format == LineFormat::kJson ? DayJson(calendar, date, script)
-                                            : DayLine(calendar, date, script));
+      out.Write(format == LineFormat::kJson
+                    ? DayJson(calendar, date, script, official)
+                    : DayLine(calendar, date, script));
     } catch (const UsageError& e) {
       errors.Write(std::string{"quillet-lunar: "} + e.what() + "\n");
       allGood = false;

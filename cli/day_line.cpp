@@ -1,6 +1,7 @@
 #include "cli/day_line.h"
 
 #include <charconv>
+#include <optional>
 
 #include "cli/arguments.h"
 #include "lunar/date_text.h"
@@ -45,7 +46,8 @@ std::string DayLine(const CnCalendar& calendar, chr::year_month_day date,
 }
 
 void AppendDayRow(std::string& rows, const CnCalendar& calendar,
-                  chr::year_month_day date, Script script) {
+                  chr::year_month_day date, Script script,
+                  const OfficialDays& official) {
   const LunarDate lunar = LunarOf(calendar, date);
   rows += DateText(date);
   rows += '\t';
@@ -56,7 +58,16 @@ void AppendDayRow(std::string& rows, const CnCalendar& calendar,
   AppendNumber(rows, lunar.day);
   rows += '\t';
   rows += Note(calendar, lunar, script);
-  rows += '\n';
+  rows += '\t';
+  const chr::sys_days day{date};
+  if (const std::optional<OfficialDay> arranged = official.On(day)) {
+    rows += arranged->kind == OfficialDayKind::kRest ? "rest\t" : "work\t";
+    rows += arranged->holiday;
+  } else {
+    rows += '\t';
+  }
+  const std::optional<bool> workday = official.IsWorkday(day);
+  rows += !workday ? "\t\n" : *workday ? "\t1\n" : "\t0\n";
 }
 
 std::string GregorianLine(const CnCalendar& calendar, int year, int month,

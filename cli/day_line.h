@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/official_days.h"
 
 namespace quillet::lunar_cli {
 
@@ -17,10 +18,14 @@ std::string DayLine(const CnCalendar& calendar,
                     std::chrono::year_month_day date, Script script);
 
 inline constexpr std::string_view kDayRowsHeader =
-    "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\n";
-// "2024-02-09\t2023\t12\t0\t30\t除夕\n"
+    "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\t"
+    "official\tholiday\tworkday\n";
+// "2024-02-09\t2023\t12\t0\t30\t除夕\trest\t春节\t0\n": official is rest,
+// work or empty, holiday the name of its holiday, workday 1, 0 or empty
+// where no notice in the table covers the day's year.
 void AppendDayRow(std::string& rows, const CnCalendar& calendar,
-                  std::chrono::year_month_day date, Script script);
+                  std::chrono::year_month_day date, Script script,
+                  const OfficialDays& official);
 
 // "2024-02-10\n" for lunar 2024-1-1; a day or leap month the lunar year does
 // not have is a UsageError.

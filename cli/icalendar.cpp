@@ -155,7 +155,8 @@ CalendarWriter::CalendarWriter(const CalendarHeader& header,
 }
 
 void CalendarWriter::Add(const AllDayEvent& event) {
-  const chr::year_month_day next{chr::sys_days{event.date} + chr::days{1}};
+  const chr::year_month_day next{chr::sys_days{event.date} +
+                                 chr::days{event.days}};
   AppendLine(text_, "BEGIN", "VEVENT");
   AppendTextLine(text_, "UID", event.uid);
   AppendLine(text_, "DTSTAMP", stamp_);

@@ -34,8 +34,9 @@ std::string UtcDateTimeValue(std::chrono::sys_seconds instant);
 // UIDs built from texts that may hold anything.
 std::string KeyToken(std::string_view key);
 
-// One occurrence on one whole day: DTSTART;VALUE=DATE and DTEND the day
-// after, shown as free time (TRANSP:TRANSPARENT).
+// One occurrence on one whole day, or on `days` whole days from `date`:
+// DTSTART;VALUE=DATE and DTEND the day after the last, shown as free time
+// (TRANSP:TRANSPARENT).
 struct AllDayEvent {
   std::string uid;
   std::chrono::year_month_day date;
@@ -44,6 +45,7 @@ struct AllDayEvent {
   std::vector<std::string> categories;  // left out when empty
   // An alarm that many days before the day begins.
   std::optional<int> remindDaysBefore;
+  int days = 1;
 };
 
 struct CalendarHeader {

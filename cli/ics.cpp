@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <optional>
+#include <span>
 
 #include "cli/arguments.h"
 #include "lunar/date_text.h"
@@ -30,6 +32,11 @@ constexpr Wording kFestivalCategories[] = {
 constexpr Wording kTermCategory{"节气", "節氣"};
 constexpr Wording kDayCategory{"农历", "農曆"};
 constexpr Wording kAnniversaryCategory{"农历纪念日", "農曆紀念日"};
+constexpr Wording kHolidayCategory{"节假日安排", "節假日安排"};
+// The make-up workday of a holiday: "国庆节调休 上班".
+constexpr Wording kMakeUp{"调休", "調休"};
+constexpr Wording kMakeUpDays{"调休上班", "調休上班"};
+constexpr std::string_view kStatutoryDays = "法定假日";
 // "the lunar calendar", before a lunar date written in full.
 constexpr Wording kLunar{"农历", "農曆"};
 // The last day of the lunar year, which the festival table does not hold.
@@ -113,9 +120,11 @@ std::string DayUid(chr::year_month_day day, std::string_view kind) {
 
 class EventList {
  public:
-  EventList(const CnCalendar& calendar, const IcsRequest& request)
+  EventList(const CnCalendar& calendar, const IcsRequest& request,
+            const OfficialDays& official)
       : calendar_(calendar),
         request_(request),
+        official_(official),
         first_(std::max(chr::year_month_day{chr::year{request.fromYear},
                                             chr::January, chr::day{1}},
                         kFirstServedDay)),
@@ -136,6 +145,7 @@ class EventList {
     if (request_.festivals) AddFestivals();
     if (request_.terms) AddTerms();
     if (request_.days) AddDays();
+    if (request_.holidays) AddHolidays();
     for (std::size_t i = 0; i < request_.anniversaries.size(); ++i) {
       const auto begin = request_.anniversaries.begin();
       // The same anniversary asked for twice is written once.
@@ -160,13 +170,14 @@ class EventList {
   }
 
   void Add(std::string uid, chr::year_month_day day, std::string summary,
-           std::string description, std::string_view category) {
+           std::string description, std::string_view category, int days = 1) {
     events_.push_back({std::move(uid),
                        day,
                        std::move(summary),
                        std::move(description),
                        {std::string{category}},
-                       request_.remindDaysBefore});
+                       request_.remindDaysBefore,
+                       days});
   }
 
   LunarDate LunarOf(chr::year_month_day day) const {
@@ -263,8 +274,63 @@ class EventList {
     }
   }
 
+  // "10月1日".
+  static std::string MonthDay(chr::sys_days day) {
+    const chr::year_month_day date{day};
+    return std::to_string(unsigned{date.month()}) + "月" +
+           std::to_string(unsigned{date.day()}) + "日";
+  }
+
+  // The rows of the notices of the years asked for: each span of days off
+  // as one event over its days, each make-up workday as one.
+  void AddHolidays() {
+    const std::span<const OfficialSpan> rows = official_.Rows();
+    for (const OfficialSpan& row : rows) {
+      if (row.noticeYear < request_.fromYear ||
+          row.noticeYear > request_.toYear) {
+        continue;
+      }
+      const chr::year_month_day first{row.first};
+      if (row.kind == OfficialDayKind::kWork) {
+        Add(DayUid(first, "work"), first,
+            row.holiday + std::string{In(kMakeUp)} + " 上班", "",
+            In(kHolidayCategory));
+        continue;
+      }
+      std::string statutory;
+      for (chr::sys_days day = row.first; day <= row.last; ++day) {
+        const std::optional<OfficialDay> arranged = official_.On(day);
+        if (arranged && arranged->statutory) {
+          statutory += (statutory.empty() ? "" : "、") + MonthDay(day);
+        }
+      }
+      std::string workdays;
+      for (const OfficialSpan& other : rows) {
+        if (other.kind == OfficialDayKind::kWork &&
+            other.noticeYear == row.noticeYear &&
+            other.holiday == row.holiday) {
+          workdays += (workdays.empty() ? "" : "、") + MonthDay(other.first);
+        }
+      }
+      std::string description;
+      if (!statutory.empty()) {
+        description = std::string{kStatutoryDays} + "：" + statutory;
+      }
+      if (!workdays.empty()) {
+        description += (description.empty() ? "" : "\n") +
+                       std::string{In(kMakeUpDays)} + "：" + workdays;
+      }
+      const int days = static_cast<int>((row.last - row.first).count()) + 1;
+      Add(DayUid(first,
+                 "rest-" + ical::DateValue(chr::year_month_day{row.last})),
+          first, row.holiday + " 休 " + std::to_string(days) + "天",
+          std::move(description), In(kHolidayCategory), days);
+    }
+  }
+
   const CnCalendar& calendar_;
   const IcsRequest& request_;
+  const OfficialDays& official_;
   const chr::year_month_day first_;
   const chr::year_month_day last_;
   std::vector<AllDayEvent> events_;
@@ -308,6 +374,8 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
       request.terms = true;
     } else if (argument == "--days") {
       request.days = true;
+    } else if (argument == "--holidays") {
+      request.holidays = true;
     } else if (argument == "--traditional") {
       request.script = Script::kTraditional;
     } else if (argument == "--anniversary") {
@@ -358,10 +426,10 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
                      std::string{years[1]});
   }
   if (!request.festivals && !request.terms && !request.days &&
-      request.anniversaries.empty()) {
+      !request.holidays && request.anniversaries.empty()) {
     throw UsageError(
-        "ics has nothing to write: give --festivals, --terms, --days or "
-        "--anniversary");
+        "ics has nothing to write: give --festivals, --terms, --days, "
+        "--holidays or --anniversary");
   }
   return request;
 }
@@ -383,18 +451,20 @@ chr::sys_seconds IcsStamp(const char* sourceDateEpoch, chr::sys_seconds now) {
 }
 
 std::vector<AllDayEvent> IcsEvents(const CnCalendar& calendar,
-                                   const IcsRequest& request) {
-  return EventList(calendar, request).Take();
+                                   const IcsRequest& request,
+                                   const OfficialDays& official) {
+  return EventList(calendar, request, official).Take();
 }
 
 std::string IcsText(const CnCalendar& calendar, const IcsRequest& request,
-                    chr::sys_seconds stamp) {
+                    chr::sys_seconds stamp, const OfficialDays& official) {
   std::string name{kLunar.In(request.script)};
   name += " " + std::to_string(request.fromYear);
   if (request.toYear != request.fromYear) {
     name += "–" + std::to_string(request.toYear);
   }
-  const std::vector<AllDayEvent> events = IcsEvents(calendar, request);
+  const std::vector<AllDayEvent> events =
+      IcsEvents(calendar, request, official);
   ical::CalendarWriter writer({std::string{kProductId}, name}, stamp);
   writer.Reserve(events.size());
   for (const AllDayEvent& event : events) writer.Add(event);
@@ -408,7 +478,24 @@ int RunIcs(std::span<const std::string_view> args, const Context& context,
   if (request.outputFile && !context.writeWholeFile) {
     throw UsageError("--output cannot write files here");
   }
-  const std::string text = IcsText(CnCalendar{}, request, stamp);
+  const OfficialDays& official = OfficialDaysOf(context);
+  if (request.holidays) {
+    NoteRefusal(context, errors);
+    // Years no notice covers get no events: said only where the file would
+    // otherwise be empty without a word.
+    const bool onlyHolidays = !request.festivals && !request.terms &&
+                              !request.days && request.anniversaries.empty();
+    if (onlyHolidays && (request.toYear < official.firstYear() ||
+                         request.fromYear > official.lastYear())) {
+      errors.Write("quillet-lunar: ics --holidays: no notice of " +
+                   std::to_string(request.fromYear) + ".." +
+                   std::to_string(request.toYear) +
+                   " in Quillet's data, which covers the notices of " +
+                   std::to_string(official.firstYear()) + ".." +
+                   std::to_string(official.lastYear()) + "\n");
+    }
+  }
+  const std::string text = IcsText(CnCalendar{}, request, stamp, official);
   if (!request.outputFile) {
     out.Write(text);
     return 0;

@@ -2,7 +2,7 @@
 // date and lunar anniversaries as an iCalendar file, one all-day event per
 // occurrence, every date Quillet's own.
 //
-//   quillet-lunar ics [--festivals] [--terms] [--days]
+//   quillet-lunar ics [--festivals] [--terms] [--days] [--holidays]
 //                     [--anniversary NAME YYYY-MM-DD]...
 //                     [--leap-rule when-present|ordinary|leap-only]
 //                     [--missing-day last|skip] [--remind DAYS]
@@ -20,6 +20,7 @@
 #include "cli/output.h"
 #include "cli/run.h"
 #include "lunar/cn_calendar.h"
+#include "lunar/official_days.h"
 
 namespace quillet::lunar_cli {
 
@@ -35,6 +36,7 @@ struct IcsRequest {
   bool festivals = false;
   bool terms = false;
   bool days = false;
+  bool holidays = false;  // 休 and 班 of the notices of the years FROM..TO
   std::vector<KeptDate> anniversaries;
   LeapMonthRule leapRule = LeapMonthRule::kLeapWhenPresent;
   MissingDayRule missingDay = MissingDayRule::kLastDay;
@@ -58,13 +60,18 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> args);
 std::chrono::sys_seconds IcsStamp(const char* sourceDateEpoch,
                                   std::chrono::sys_seconds now);
 
-// Every event asked for, in the order of their days.
-std::vector<ical::AllDayEvent> IcsEvents(const CnCalendar& calendar,
-                                         const IcsRequest& request);
+// Every event asked for, in the order of their days. --holidays gives, for
+// each year FROM..TO whose notice `official` holds, one event per span of
+// days off ("国庆节 休 8天", the statutory days in the description) and one
+// per make-up workday ("国庆节调休 上班").
+std::vector<ical::AllDayEvent> IcsEvents(
+    const CnCalendar& calendar, const IcsRequest& request,
+    const OfficialDays& official = OfficialDays::BuiltIn());
 
 // The whole file.
 std::string IcsText(const CnCalendar& calendar, const IcsRequest& request,
-                    std::chrono::sys_seconds stamp);
+                    std::chrono::sys_seconds stamp,
+                    const OfficialDays& official = OfficialDays::BuiltIn());
 
 // `ics ...`: the file to `out`, or with --output through the context's
 // writeWholeFile (status 1 and one line on `errors` when that fails).

@@ -1,6 +1,7 @@
 #include "cli/json_lines.h"
 
 #include <charconv>
+#include <optional>
 
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
@@ -73,7 +74,7 @@ std::string InstantText(chr::sys_seconds utc) {
 }
 
 std::string DayJson(const CnCalendar& calendar, chr::year_month_day date,
-                    Script script) {
+                    Script script, const OfficialDays& official) {
   const int y = static_cast<int>(date.year());
   const int m = static_cast<int>(unsigned{date.month()});
   const int d = static_cast<int>(unsigned{date.day()});
@@ -123,6 +124,21 @@ std::string DayJson(const CnCalendar& calendar, chr::year_month_day date,
       AppendJsonString(festivals, festival.name);
     }
     festivals += ']';
+    const chr::sys_days day{date};
+    if (const std::optional<OfficialDay> arranged = official.On(day)) {
+      ObjectWriter entry{object.Key("official")};
+      entry.String("kind",
+                   arranged->kind == OfficialDayKind::kRest ? "rest" : "work");
+      entry.String("holiday", arranged->holiday);
+      entry.Bool("statutory", arranged->statutory);
+      entry.String("source", arranged->source == OfficialDaySource::kNotice
+                                 ? "notice"
+                                 : "rules");
+    } else {
+      object.Key("official") += "null";
+    }
+    const std::optional<bool> workday = official.IsWorkday(day);
+    object.Key("workday") += !workday ? "null" : *workday ? "true" : "false";
   }
   return text + "\n";
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/official_days.h"
 
 namespace quillet::lunar_cli {
 
@@ -18,9 +19,14 @@ namespace quillet::lunar_cli {
 //  "ganzhi": {"year": "甲辰", "month": "丙寅", "day": "甲辰"}, "zodiac": "龙",
 //  "term": null, "note": "", "festivals": ["春节"]} and a newline. weekday is
 // ISO 8601's (1 Monday .. 7 Sunday); term, where the day has one, is
-// {"name": "立春", "instant": "2024-02-04T16:27:07+08:00"}.
+// {"name": "立春", "instant": "2024-02-04T16:27:07+08:00"}. Last, from the
+// table of 休 and 班: "official", null on an ordinary day, else {"kind":
+// "rest" or "work", "holiday": "国庆节", "statutory": true or false,
+// "source": "notice" or "rules"}; and "workday", true, false, or null where
+// no notice in the table covers the day's year.
 std::string DayJson(const CnCalendar& calendar,
-                    std::chrono::year_month_day date, Script script);
+                    std::chrono::year_month_day date, Script script,
+                    const OfficialDays& official);
 
 // {"name": "春分", "date": "2024-03-20", "instant":
 // "2024-03-20T11:06:23+08:00"} and a newline: term `index` (0 小寒) of

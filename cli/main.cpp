@@ -1,7 +1,8 @@
 // quillet-lunar: the lunar calendar component on the command line. This file
 // is the process around run.h: the clock, standard input, standard output
-// written through one buffer whose every write is checked, and the files
-// `ics --output` writes.
+// written through one buffer whose every write is checked, the files
+// `ics --output` writes, and the file of later notices of 休 and 班, read
+// once at the start.
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "cli/output.h"
 #include "cli/run.h"
 #include "cli/whole_file.h"
+#include "monthview/official_days_file.h"
 
 namespace {
 
@@ -101,6 +104,11 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0),
                                            argv + argc);
   const char* noColor = std::getenv("NO_COLOR");
+  const quillet::LoadedOfficialDays official =
+      quillet::LoadOfficialDays([](const char* name) {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>{value} : std::nullopt;
+      });
   const quillet::lunar_cli::Context context{
       .today = LocalToday(),
       .input = &std::cin,
@@ -109,6 +117,8 @@ int main(int argc, char** argv) {
       .now = chr::floor<chr::seconds>(chr::system_clock::now()),
       .sourceDateEpoch = std::getenv("SOURCE_DATE_EPOCH"),
       .writeWholeFile = quillet::lunar_cli::WriteWholeFile,
+      .officialDays = &official.table,
+      .officialDaysRefusal = official.refusal,
   };
   DescriptorOutput out{STDOUT_FILENO};
   ErrorOutput errors;

@@ -9,6 +9,7 @@
 #include "cli/day_line.h"
 #include "cli/ics.h"
 #include "cli/json_lines.h"
+#include "cli/workday.h"
 #include "lunar/cn_calendar.h"
 
 namespace quillet::lunar_cli {
@@ -16,28 +17,49 @@ namespace {
 
 namespace chr = std::chrono;
 
+// --version's second line: how far the data of 休 and 班 reaches.
+std::string DataLine(const OfficialDays& table) {
+  std::string line =
+      "休/班: the notices of " + std::to_string(table.firstYear()) + "–" +
+      std::to_string(table.lastYear()) + " (the latest built in dated " +
+      std::string{kLastNoticeDate};
+  if (table.lastYear() > kLastNoticeYear) {
+    line += "; " + std::to_string(kLastNoticeYear + 1) +
+            (table.lastYear() > kLastNoticeYear + 1
+                 ? "–" + std::to_string(table.lastYear())
+                 : std::string{}) +
+            " from a file";
+  }
+  return line + ")\n";
+}
+
 // The forms of the command line other than a subcommand's.
 int RunDayForms(std::span<const std::string_view> args, const Context& context,
                 Output& out, Output& errors) {
   const Request request = ParseArguments(args, context.today);
   const CnCalendar calendar;
+  const OfficialDays& table = OfficialDaysOf(context);
+  if (request.json || request.form == Form::kRange) {
+    NoteRefusal(context, errors);
+  }
   switch (request.form) {
     case Form::kHelp:
       out.Write(Usage());
       break;
     case Form::kVersion:
-      out.Write(VersionLine());
+      out.Write(VersionLine() + DataLine(table));
       break;
     case Form::kDay:
-      out.Write(request.json ? DayJson(calendar, request.from, request.script)
-                             : DayLine(calendar, request.from, request.script));
+      out.Write(request.json
+                    ? DayJson(calendar, request.from, request.script, table)
+                    : DayLine(calendar, request.from, request.script));
       break;
     case Form::kDateList:
       if (context.input == nullptr) throw UsageError("no standard input");
       return ConvertDateList(
                  calendar, *context.input,
                  request.json ? LineFormat::kJson : LineFormat::kText,
-                 request.script, out, errors)
+                 request.script, out, errors, table)
                  ? 0
                  : 2;
     case Form::kRange: {
@@ -47,9 +69,9 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
            ++day) {
         const chr::year_month_day date{day};
         if (request.json) {
-          rows += DayJson(calendar, date, request.script);
+          rows += DayJson(calendar, date, request.script, table);
         } else {
-          AppendDayRow(rows, calendar, date, request.script);
+          AppendDayRow(rows, calendar, date, request.script, table);
         }
         if (rows.size() >= 64 * 1024) {
           out.Write(rows);
@@ -79,15 +101,17 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
 }
 
 int RunCal(std::span<const std::string_view> args, const Context& context,
-           Output& out, Output& /*errors*/) {
+           Output& out, Output& errors) {
   const CalRequest request = ParseCalArguments(args, context.today);
   if (request.help) {
     out.Write(Usage());
     return 0;
   }
+  NoteRefusal(context, errors);
   CalStyle style{.mondayFirst = request.mondayFirst,
                  .script = request.script,
-                 .today = context.today};
+                 .today = context.today,
+                 .official = &OfficialDaysOf(context)};
   switch (request.color) {
     case ColorChoice::kAlways:
       style.color = true;
@@ -113,9 +137,20 @@ struct Subcommand {
 constexpr Subcommand kSubcommands[] = {
     {"cal", RunCal},
     {"ics", RunIcs},
+    {"workday", RunWorkday},
 };
 
 }  // namespace
+
+const OfficialDays& OfficialDaysOf(const Context& context) {
+  return context.officialDays ? *context.officialDays : OfficialDays::BuiltIn();
+}
+
+void NoteRefusal(const Context& context, Output& errors) {
+  if (!context.officialDaysRefusal.empty()) {
+    errors.Write("quillet-lunar: " + context.officialDaysRefusal + "\n");
+  }
+}
 
 int Run(std::span<const std::string_view> args, const Context& context,
         Output& out, Output& errors) {

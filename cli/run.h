@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "cli/output.h"
+#include "lunar/official_days.h"
 
 namespace quillet::lunar_cli {
 
@@ -26,12 +27,27 @@ struct Context {
   std::function<std::optional<std::string>(const std::string& path,
                                            std::string_view text)>
       writeWholeFile{};
+  // The 休 and 班 known: the built-in table and the years a file of later
+  // notices adds. None: the built-in table alone.
+  const OfficialDays* officialDays = nullptr;
+  // "PATH:LINE: message" where the file of later notices was refused; the
+  // forms that answer from the table say so once on standard error.
+  std::string officialDaysRefusal{};
+  // Reads the file `workday --check` names: its text, std::nullopt where
+  // there is none, std::runtime_error where it cannot be read. None: from
+  // disk, as ReadOfficialDaysFile reads it.
+  std::function<std::optional<std::string>(const std::string& path)> readFile{};
 };
+
+// The table a run answers from.
+const OfficialDays& OfficialDaysOf(const Context& context);
+// Writes the refusal of the file of later notices, where there was one.
+void NoteRefusal(const Context& context, Output& errors);
 
 // Runs the form the arguments (those after the program's name) ask for and
 // returns the exit status: 0, or 2 after one line on `errors` for bad input
-// or arguments. What `out` throws (output that cannot be written) goes
-// through.
+// or arguments (`workday` has statuses of its own: workday.h). What `out`
+// throws (output that cannot be written) goes through.
 int Run(std::span<const std::string_view> args, const Context& context,
         Output& out, Output& errors);
 

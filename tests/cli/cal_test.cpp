@@ -66,17 +66,20 @@ std::string Trimmed(std::string text) {
   return text;
 }
 
-// Every month of the range, in both scripts and with either first weekday:
-// every line is exactly seven cells wide, every day's number stands in its
-// weekday's column with a label under it, and every label cut short is
-// listed whole under the grid.
+// Every month of the range, in both scripts and with either first weekday,
+// 休 and 班 marked: every line is exactly seven cells wide, every day's
+// number stands in its weekday's column with nothing or a mark after it and
+// a label under it, and every label cut short is listed whole under the
+// grid.
 TEST(CalTest, EveryMonthAligned) {
   const CnCalendar calendar;
   int months = 0;
   for (const Script script : {Script::kSimplified, Script::kTraditional}) {
     for (const bool monday : {false, true}) {
-      const CalStyle style{
-          .mondayFirst = monday, .script = script, .today = std::nullopt};
+      const CalStyle style{.mondayFirst = monday,
+                           .script = script,
+                           .today = std::nullopt,
+                           .official = &OfficialDays::BuiltIn()};
       for (chr::year_month month = kFirstCalMonth; month <= kLastCalMonth;
            month += chr::months{1}) {
         ++months;
@@ -84,6 +87,7 @@ TEST(CalTest, EveryMonthAligned) {
         std::vector<std::string> lines = block.grid;
         lines.insert(lines.end(), block.longNames.begin(),
                      block.longNames.end());
+        lines.insert(lines.end(), block.holidays.begin(), block.holidays.end());
         for (const std::string& line : lines) {
           ASSERT_EQ(Columns(line), std::optional<int>{35})
               << static_cast<int>(month.year()) << "-"
@@ -105,8 +109,10 @@ TEST(CalTest, EveryMonthAligned) {
           const std::size_t row = 2 + 2 * static_cast<std::size_t>(cell / 7);
           ASSERT_LT(row + 1, block.grid.size());
           const int column = (cell % 7) * 5;
-          EXPECT_EQ(Trimmed(ColumnsOf(block.grid[row], column, 5)),
+          EXPECT_EQ(Trimmed(ColumnsOf(block.grid[row], column, 3)),
                     std::to_string(d));
+          const std::string mark = ColumnsOf(block.grid[row], column + 3, 2);
+          EXPECT_TRUE(mark == "  " || mark == "休" || mark == "班") << mark;
           const std::string label = ColumnsOf(block.grid[row + 1], column, 5);
           ASSERT_GE(label.size(), 6u) << d;  // two characters at least
           if (label.find('*') != std::string::npos) {
@@ -146,6 +152,68 @@ TEST(CalTest, OneMonthInTraditionalScript) {
             "3月12日 植树节                     \n"
             "3月15日 消费者权益日               \n"
             "3月22日 閏二月小                   \n");
+}
+
+// October 2025 as the notice of 2025 arranges it: 1 to 8 October off, the
+// Sundays 28 September and 11 October worked; the grid and the list under
+// it.
+TEST(CalTest, MonthWithDaysOffAndWorked) {
+  const CalRequest request{.year = 2025, .month = 10};
+  const CalStyle style{.today = std::nullopt,
+                       .official = &OfficialDays::BuiltIn()};
+  const std::string text = CalendarText(CnCalendar{}, request, style);
+  const std::string grid =
+      "       2025年10月 乙巳年 蛇        \n"
+      " 日   一   二   三   四   五   六  \n"
+      "                 1休  2休  3休  4休\n"
+      "               国庆*国庆*国庆*十三 \n"
+      "  5休  6休  7休  8休  9   10   11班\n";
+  EXPECT_EQ(text.substr(0, grid.size()), grid);
+  const std::string list =
+      "国庆节、中秋节 休 10月1日至8日 8天 \n"
+      "  班 9月28日、10月11日             \n";
+  ASSERT_GE(text.size(), list.size());
+  EXPECT_EQ(text.substr(text.size() - list.size()), list);
+  // Without a table, no marks and no list.
+  const std::string plain = CalendarText(CnCalendar{}, request, {});
+  EXPECT_EQ(plain.find("休"), std::string::npos);
+  EXPECT_EQ(plain.find("班"), std::string::npos);
+}
+
+// The holidays under a month's grid: each with all its days off and days
+// worked, those outside the month too; in a year no notice covers, the
+// statutory days (春节 2027: 除夕 5 February to 初三 8 February) and that
+// the rest is not known.
+TEST(CalTest, HolidaysListed) {
+  const struct {
+    chr::year_month month;
+    std::vector<const char*> lines;
+  } rows[] = {
+      {2025y / 1,
+       {"元旦 休 1月1日 1天", "春节 休 1月28日至2月4日 8天",
+        "  班 1月26日、2月8日"}},
+      {2025y / 9,
+       {"国庆节、中秋节 休 10月1日至8日 8天", "  班 9月28日、10月11日"}},
+      {2026y / 9,
+       {"中秋节 休 9月25日至27日 3天", "国庆节 休 10月1日至7日 7天",
+        "  班 9月20日、10月10日"}},
+      {2025y / 3, {}},
+      {2027y / 2, {"春节 法定假日 2月5日至8日", "2027年调休安排尚未收录"}},
+      {2027y / 3, {"2027年调休安排尚未收录"}},
+      {1999y / 10, {}},
+  };
+  for (const auto& row : rows) {
+    std::vector<std::string> lines =
+        HolidayLines(row.month, OfficialDays::BuiltIn());
+    for (std::string& line : lines) {
+      EXPECT_EQ(Columns(line), std::optional<int>{35}) << line;
+      line = line.substr(0, line.find_last_not_of(' ') + 1);
+    }
+    EXPECT_EQ(lines,
+              std::vector<std::string>(row.lines.begin(), row.lines.end()))
+        << static_cast<int>(row.month.year()) << "-"
+        << unsigned{row.month.month()};
+  }
 }
 
 TEST(CalTest, MonthsShown) {
@@ -189,7 +257,8 @@ TEST(CalTest, MonthsShown) {
 TEST(CalTest, Colours) {
   const CnCalendar calendar;
   const CalRequest october{.year = 2024, .month = 10};
-  const CalStyle plain{.today = 2024y / 10 / 9};
+  const CalStyle plain{.today = 2024y / 10 / 9,
+                       .official = &OfficialDays::BuiltIn()};
   EXPECT_EQ(CalendarText(calendar, october, plain).find('\x1b'),
             std::string::npos);
   CalStyle colored = plain;
@@ -208,6 +277,9 @@ TEST(CalTest, Colours) {
       {10, "\x1b[34m寒露\x1b[0m", "a solar term, blue (2024-10-08)"},
       {10, "\x1b[0m*十五 十六 十七 \n", "lunar days, uncoloured"},
       {11, "\x1b[35m十月\x1b[0m*", "a lunar month's first day (2024-11-01)"},
+      {10, "\x1b[31m 7\x1b[0m\x1b[31m休\x1b[0m", "a day off, 休 red"},
+      {10, " 12班", "a Saturday worked, neither red"},
+      {9, "\x1b[31m17\x1b[0m\x1b[31m休\x1b[0m", "中秋节, 2024-09-17"},
   };
   for (const auto& row : rows) {
     const std::string text =

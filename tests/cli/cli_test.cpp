@@ -65,23 +65,25 @@ TEST(QuilletLunarCliTest, TsvRowsEveryDay) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   const std::string header =
-      "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\n";
+      "gregorian\tlunar_year\tlunar_month\tis_leap\tlunar_day\tnote\t"
+      "official\tholiday\tworkday\n";
+  // 春节 2024: 10 to 17 February off.
   EXPECT_EQ(run.out, header +
-                         "2024-02-08\t2023\t12\t0\t29\t\n"
-                         "2024-02-09\t2023\t12\t0\t30\t除夕\n"
-                         "2024-02-10\t2024\t1\t0\t1\t\n"
-                         "2024-02-11\t2024\t1\t0\t2\t\n");
+                         "2024-02-08\t2023\t12\t0\t29\t\t\t\t1\n"
+                         "2024-02-09\t2023\t12\t0\t30\t除夕\t\t\t1\n"
+                         "2024-02-10\t2024\t1\t0\t1\t\trest\t春节\t0\n"
+                         "2024-02-11\t2024\t1\t0\t2\t\trest\t春节\t0\n");
   const Outcome leap =
       RunProgram({"--traditional", "--tsv", "2023-03-21", "2023-03-22"});
   EXPECT_EQ(leap.out, header +
-                          "2023-03-21\t2023\t2\t0\t30\t春分\n"
-                          "2023-03-22\t2023\t2\t1\t1\t\n");
+                          "2023-03-21\t2023\t2\t0\t30\t春分\t\t\t1\n"
+                          "2023-03-22\t2023\t2\t1\t1\t\t\t\t1\n");
   // The whole range: a header and one row for each of its 73,000 days.
   const Outcome all = RunProgram({"--tsv", "1901-02-19", "2100-12-31"});
   EXPECT_EQ(all.status, 0);
   const std::vector<std::string> lines = Lines(all.out);
   ASSERT_EQ(lines.size(), 73'001u);
-  EXPECT_EQ(lines[1], "1901-02-19\t1901\t1\t0\t1\t");
+  EXPECT_EQ(lines[1], "1901-02-19\t1901\t1\t0\t1\t\t\t\t");
   EXPECT_EQ(lines.back().substr(0, 16), "2100-12-31\t2100\t");
 }
 

@@ -44,6 +44,11 @@ check '--anniversary' ics --anniversary 生日 2020-06-05 --an
 check 'when-present' ics --leap-rule w
 check 'last' ics --missing-day l
 check '' ics --remind ''
+check 'workday' w
+check '-v --check -h --help' workday -
+check '--check' workday --c
+check '' workday -v --c
+check '--holidays' ics --festivals --h
 
-echo "$(( 22 - failures )) passed, $failures failed"
+echo "$(( 27 - failures )) passed, $failures failed"
 [ "$failures" -eq 0 ]

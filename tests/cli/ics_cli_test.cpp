@@ -367,6 +367,74 @@ TEST(IcsFile, BadInputIsRefusedAndNothingIsWritten) {
   }
 }
 
+// 休 and 班 of the notice of 2025 (国办发明电〔2024〕12号): 元旦 1 January;
+// 春节 28 January to 4 February, 26 January and 8 February worked; 清明节 4
+// to 6 April; 劳动节 1 to 5 May, 27 April worked; 端午节 31 May to 2 June;
+// 国庆节、中秋节 1 to 8 October, 28 September and 11 October worked.
+TEST(IcsFile, HolidaysOfANotice) {
+  const Outcome run = Ics({"--holidays", "2025", "2025"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::vector<Event> events = Events(run.out);
+  struct Span {
+    std::string start, end, summary;
+  };
+  std::vector<Span> spans;
+  for (const Event& event : events) {
+    spans.push_back(
+        {event.at("DTSTART"), event.at("DTEND"), event.at("SUMMARY")});
+  }
+  const std::vector<std::vector<std::string>> expected{
+      {"20250101", "20250102", "元旦 休 1天"},
+      {"20250126", "20250127", "春节调休 上班"},
+      {"20250128", "20250205", "春节 休 8天"},
+      {"20250208", "20250209", "春节调休 上班"},
+      {"20250404", "20250407", "清明节 休 3天"},
+      {"20250427", "20250428", "劳动节调休 上班"},
+      {"20250501", "20250506", "劳动节 休 5天"},
+      {"20250531", "20250603", "端午节 休 3天"},
+      {"20250928", "20250929", "国庆节、中秋节调休 上班"},
+      {"20251001", "20251009", "国庆节、中秋节 休 8天"},
+      {"20251011", "20251012", "国庆节、中秋节调休 上班"},
+  };
+  ASSERT_EQ(spans.size(), expected.size());
+  for (std::size_t i = 0; i < spans.size(); ++i) {
+    EXPECT_EQ(std::vector<std::string>(
+                  {spans[i].start, spans[i].end, spans[i].summary}),
+              expected[i]);
+  }
+  // The statutory days of a span and its days worked, in its description:
+  // from 2025 除夕 to 初三 of 春节, and 中秋节 on 6 October.
+  const auto described = [&](const std::string& start) {
+    for (const Event& event : events) {
+      if (event.at("DTSTART") == start) return event.at("DESCRIPTION");
+    }
+    return std::string{};
+  };
+  EXPECT_EQ(described("20250128"),
+            "法定假日：1月28日、1月29日、1月30日、1月31日\n"
+            "调休上班：1月26日、2月8日");
+  EXPECT_EQ(described("20251001"),
+            "法定假日：10月1日、10月2日、10月3日、10月6日\n"
+            "调休上班：9月28日、10月11日");
+  // Every UID once, and the same in a file of more years.
+  std::set<std::string> uids;
+  for (const Event& event : events) uids.insert(event.at("UID"));
+  EXPECT_EQ(uids.size(), events.size());
+  std::set<std::string> wider;
+  for (const Event& event :
+       Events(Ics({"--holidays", "--festivals", "2024", "2026"}).out)) {
+    wider.insert(event.at("UID"));
+  }
+  EXPECT_TRUE(
+      std::includes(wider.begin(), wider.end(), uids.begin(), uids.end()));
+  // Years no notice covers: no events, and a word where nothing is written.
+  const Outcome none = Ics({"--holidays", "1990", "2000"});
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(Events(none.out).size(), 0u);
+  EXPECT_NE(none.err.find("no notice of 1990..2000"), std::string::npos);
+}
+
 TEST(IcsOutput, BadSourceDateEpochIsBadInput) {
   for (const char* epoch : {"soon", "-5", "1e9", ""}) {
     const Outcome run = Ics({"--days", "2020", "2020"},

@@ -152,6 +152,29 @@ void ExpectAllDayAndUnique(const std::vector<Row>& rows) {
 
 const std::string kCategory[] = {"法定假日", "纪念日", "传统节日"};
 
+// 休 and 班 of the notice of 2025 as both parsers read them: six spans of
+// days off, each over all its days (DTEND the day after the last), and five
+// weekend days worked.
+TEST(IcsReaders, HolidaysOf2025SpanTheirDays) {
+  const Listing listing = WriteAndRead({"--holidays", "2025", "2025"});
+  std::vector<std::string> spans;
+  int worked = 0;
+  for (const Row& row : listing.rows) {
+    if (row.summary.find(" 休 ") != std::string::npos) {
+      spans.push_back(row.start + ".." + row.end);
+    } else if (row.summary.ends_with("调休 上班")) {
+      ++worked;
+    } else {
+      ADD_FAILURE() << row.summary;
+    }
+  }
+  EXPECT_EQ(spans, (std::vector<std::string>{
+                       "2025-01-01..2025-01-02", "2025-01-28..2025-02-05",
+                       "2025-04-04..2025-04-07", "2025-05-01..2025-05-06",
+                       "2025-05-31..2025-06-03", "2025-10-01..2025-10-09"}));
+  EXPECT_EQ(worked, 5);
+}
+
 TEST(IcsReaders, EveryEventOf1901To2100IsTheLibrarysDay) {
   const Listing listing =
       WriteAndRead({"--festivals", "--terms", "--days", "1901", "2100"});

@@ -63,5 +63,42 @@ TEST(JsonLinesTest, TermObject) {
       traditional);
 }
 
+// The two keys that end a day's object, on days of the 2025 notice (国办发
+// 明电〔2024〕12号), and of 2027, which no notice here covers: 春节 2027
+// falls on 6 February, and from 2025 除夕 to 初三 are statutory.
+TEST(JsonLinesTest, OfficialDaysEndTheObject) {
+  const CnCalendar calendar;
+  const struct {
+    chr::year_month_day day;
+    const char* end;
+  } rows[] = {
+      {2025y / 10 / 1,
+       R"("official": {"kind": "rest", "holiday": "国庆节、中秋节", )"
+       R"("statutory": true, "source": "notice"}, "workday": false})"},
+      {2025y / 10 / 4,
+       R"("official": {"kind": "rest", "holiday": "国庆节、中秋节", )"
+       R"("statutory": false, "source": "notice"}, "workday": false})"},
+      {2025y / 9 / 28,
+       R"("official": {"kind": "work", "holiday": "国庆节、中秋节", )"
+       R"("statutory": false, "source": "notice"}, "workday": true})"},
+      {2025y / 10 / 9, R"("official": null, "workday": true})"},
+      {2025y / 10 / 12, R"("official": null, "workday": false})"},
+      {2027y / 2 / 5,
+       R"("official": {"kind": "rest", "holiday": "春节", )"
+       R"("statutory": true, "source": "rules"}, "workday": false})"},
+      {2027y / 2 / 4, R"("official": null, "workday": null})"},
+      {1999y / 10 / 1, R"("official": null, "workday": null})"},
+  };
+  for (const auto& row : rows) {
+    const std::string json = DayJson(calendar, row.day, Script::kSimplified,
+                                     OfficialDays::BuiltIn());
+    const std::string end = std::string{row.end} + "\n";
+    ASSERT_GE(json.size(), end.size());
+    EXPECT_EQ(json.substr(json.size() - end.size()), end);
+    // The keys before them are as they were.
+    EXPECT_NE(json.find(R"(, "festivals": [)"), std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace quillet::lunar_cli

@@ -65,6 +65,11 @@ inline Outcome Run(std::vector<std::string> command, RunOptions options = {}) {
   if (options.output == Sink::kClosedPipe && ::pipe(pipeEnds) != 0) return {};
   const pid_t child = ::fork();
   if (child == 0) {
+    // No file of later notices: neither the home directory's nor the
+    // system's is read, so the answers are the built-in table's.
+    const std::string noData = ::testing::TempDir() + "quillet_no_data";
+    ::setenv("XDG_DATA_HOME", noData.c_str(), 1);
+    ::setenv("XDG_DATA_DIRS", noData.c_str(), 1);
     if (options.sourceDateEpoch) {
       ::setenv("SOURCE_DATE_EPOCH", options.sourceDateEpoch->c_str(), 1);
     } else {

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace quillet::lunar_cli {
@@ -58,7 +62,10 @@ TEST(RunTest, HelpAndVersion) {
   EXPECT_NE(help.out.find("quillet-lunar cal [-3]"), std::string::npos);
   EXPECT_EQ(RunWith({"--help"}, 2024y / 1 / 1).out, help.out);
   const Outcome version = RunWith({"--version"}, 2024y / 1 / 1);
-  EXPECT_EQ(version.out, "quillet-lunar " QUILLET_TEST_VERSION "\n");
+  EXPECT_EQ(version.out,
+            "quillet-lunar " QUILLET_TEST_VERSION
+            "\n休/班: the notices of 2006–2026 (the latest built in dated "
+            "2025-11-04)\n");
 }
 
 // One bad line among good ones: its message names its number, the others
@@ -140,6 +147,308 @@ TEST(RunTest, CalColourOnlyWhereAskedFor) {
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.out, "");
   EXPECT_EQ(bad.err, "quillet-lunar: month 13 is outside 1..12\n");
+}
+
+// A later year as a file of notices would bring it: a year made up for the
+// tests, whose every statutory day lies in a span of its holiday.
+constexpr std::string_view kYear2027 =
+    "# 2027, made up for the tests\n"
+    "2027\t元旦\trest\t2027-01-01\t2027-01-03\n"
+    "2027\t春节\trest\t2027-02-05\t2027-02-12\n"
+    "2027\t春节\twork\t2027-02-20\t2027-02-20\n"
+    "2027\t清明节\trest\t2027-04-03\t2027-04-05\n"
+    "2027\t劳动节\trest\t2027-05-01\t2027-05-05\n"
+    "2027\t端午节\trest\t2027-06-09\t2027-06-09\n"
+    "\n"
+    "2027\t中秋节\trest\t2027-09-15\t2027-09-15\n"
+    "2027\t国庆节\trest\t2027-10-01\t2027-10-07\n"
+    "2027\t国庆节\twork\t2027-10-09\t2027-10-09\n";
+
+OfficialDays With2027() {
+  auto table = OfficialDays::WithFurtherYears(kYear2027);
+  if (!std::holds_alternative<OfficialDays>(table)) {
+    throw std::logic_error("the 2027 of the tests is refused: " +
+                           std::get<OfficialDaysFault>(table).message);
+  }
+  return std::get<OfficialDays>(std::move(table));
+}
+
+// The statuses of `workday` against the notices of 2025 (国务院办公厅
+// 国办发明电〔2024〕12号) and the statutory days of a year without a notice.
+TEST(RunTest, WorkdayStatuses) {
+  const OfficialDays with2027 = With2027();
+  const struct {
+    std::vector<std::string_view> args;
+    chr::year_month_day today;
+    const OfficialDays* table;  // the built-in one where null
+    int status;
+    const char* out;
+    const char* err;  // where not empty, the start of standard error
+  } rows[] = {
+      {{"workday", "2025-10-01"}, 2025y / 1 / 1, nullptr, 1, "", ""},
+      {{"workday", "2025-10-04"}, 2025y / 1 / 1, nullptr, 1, "", ""},
+      {{"workday", "2025-09-28"}, 2025y / 1 / 1, nullptr, 0, "", ""},
+      {{"workday", "2025-10-11"}, 2025y / 1 / 1, nullptr, 0, "", ""},
+      {{"workday", "2025-10-09"}, 2025y / 1 / 1, nullptr, 0, "", ""},
+      {{"workday", "2025-10-12"}, 2025y / 1 / 1, nullptr, 1, "", ""},
+      {{"workday", "2026-02-23"}, 2025y / 1 / 1, nullptr, 1, "", ""},
+      {{"workday"}, 2025y / 10 / 8, nullptr, 1, "", ""},
+      {{"workday"}, 2025y / 10 / 10, nullptr, 0, "", ""},
+      // A later year: its statutory days are days off, the rest not known.
+      {{"workday", "2027-02-05"}, 2025y / 1 / 1, nullptr, 1, "", ""},
+      {{"workday", "2027-02-04"},
+       2025y / 1 / 1,
+       nullptr,
+       3,
+       "",
+       "quillet-lunar: 2027年调休安排尚未收录: Quillet's data covers the "
+       "notices of 2006..2026\n"},
+      {{"workday", "-v", "1999-10-08"},
+       2025y / 1 / 1,
+       nullptr,
+       3,
+       "",
+       "quillet-lunar: 1999年调休安排未收录"},
+      // A file's year answers like a built-in one.
+      {{"workday", "2027-02-04"}, 2025y / 1 / 1, &with2027, 0, "", ""},
+      {{"workday", "2027-02-10"}, 2025y / 1 / 1, &with2027, 1, "", ""},
+      {{"workday", "2027-02-20"}, 2025y / 1 / 1, &with2027, 0, "", ""},
+      {{"workday", "2027-02-21"}, 2025y / 1 / 1, &with2027, 1, "", ""},
+      {{"workday", "2028-01-03"},
+       2025y / 1 / 1,
+       &with2027,
+       3,
+       "",
+       "quillet-lunar: 2028年调休安排尚未收录: Quillet's data covers the "
+       "notices of 2006..2027\n"},
+      // -v's lines.
+      {{"workday", "-v", "2025-10-01"},
+       2025y / 1 / 1,
+       nullptr,
+       1,
+       "2025-10-01 休 国庆节、中秋节 法定假日\n",
+       ""},
+      {{"workday", "2025-10-04", "-v"},
+       2025y / 1 / 1,
+       nullptr,
+       1,
+       "2025-10-04 休 国庆节、中秋节\n",
+       ""},
+      {{"workday", "-v", "2025-09-28"},
+       2025y / 1 / 1,
+       nullptr,
+       0,
+       "2025-09-28 班 国庆节、中秋节调休\n",
+       ""},
+      {{"workday", "-v", "2025-10-09"},
+       2025y / 1 / 1,
+       nullptr,
+       0,
+       "2025-10-09 工作日\n",
+       ""},
+      {{"workday", "-v", "2025-10-12"},
+       2025y / 1 / 1,
+       nullptr,
+       1,
+       "2025-10-12 休息日\n",
+       ""},
+      {{"workday", "-v", "2027-02-05"},
+       2025y / 1 / 1,
+       nullptr,
+       1,
+       "2027-02-05 休 春节 法定假日 (2027年调休安排尚未收录)\n",
+       ""},
+      // Bad input: one line on standard error, nothing else.
+      {{"workday", "2025-02-29"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: bad date '2025-02-29': no such day\n"},
+      {{"workday", "1901-02-18"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: date 1901-02-18 is outside"},
+      {{"workday"},
+       2101y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: today 2101-01-01 is outside"},
+      {{"workday", "2025-10-01", "2025-10-02"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: unexpected argument '2025-10-02'\n"},
+      {{"workday", "-v", "-v"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: option '-v' is given twice\n"},
+      {{"workday", "--json"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: unknown option '--json'"},
+      {{"workday", "--check"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: --check needs FILE\n"},
+      {{"workday", "-v", "--check", "a.tsv"},
+       2025y / 1 / 1,
+       nullptr,
+       2,
+       "",
+       "quillet-lunar: -v does not go with --check\n"},
+  };
+  for (const auto& row : rows) {
+    std::istringstream in;
+    StringOutput out, errors;
+    const Context context{
+        .today = row.today, .input = &in, .officialDays = row.table};
+    const std::string what{row.args.back()};
+    EXPECT_EQ(lunar_cli::Run(row.args, context, out, errors), row.status)
+        << what;
+    EXPECT_EQ(out.Text(), row.out) << what;
+    const std::string_view err = row.err;
+    EXPECT_EQ(errors.Text().substr(0, err.size()), err) << what;
+    EXPECT_EQ(errors.Text().empty(), err.empty()) << what;
+    EXPECT_LE(std::count(errors.Text().begin(), errors.Text().end(), '\n'), 1)
+        << what;
+  }
+}
+
+// -v's line that cannot be written: status 4, not the 1 of a day off; a
+// reader gone leaves the answer as it is.
+TEST(RunTest, WorkdayLineNotWritten) {
+  struct Failing final : Output {
+    explicit Failing(bool gone) : gone(gone) {}
+    void Write(std::string_view) override {
+      if (gone) throw ReaderGone{};
+      throw WriteError{"cannot write standard output: No space left on device"};
+    }
+    bool gone;
+  };
+  const Context context{.today = 2025y / 1 / 1};
+  for (const bool gone : {false, true}) {
+    for (const auto& [day, answer] : std::map<std::string_view, int>{
+             {"2025-10-01", 1}, {"2025-10-09", 0}}) {
+      Failing out{gone};
+      StringOutput errors;
+      const std::vector<std::string_view> args{"workday", "-v", day};
+      EXPECT_EQ(lunar_cli::Run(args, context, out, errors), gone ? answer : 4)
+          << day;
+      EXPECT_EQ(errors.Text(),
+                gone ? ""
+                     : "quillet-lunar: cannot write standard output: No space "
+                       "left on device\n");
+    }
+  }
+}
+
+// `workday --check FILE`: what a file would add, or the line it is refused
+// on; the files come through the context, never from the disk.
+TEST(RunTest, WorkdayCheck) {
+  const std::map<std::string, std::string> files{
+      {"2027.tsv", std::string{kYear2027}},
+      {"empty.tsv", "# nothing yet\n"},
+      {"overlap.tsv", "2026\t元旦\trest\t2026-01-01\t2026-01-03\n"},
+      {"friday.tsv", std::string{kYear2027}.replace(
+                         std::string{kYear2027}.find("2027-02-20\t2027-02-20"),
+                         21, "2027-02-19\t2027-02-19")},
+  };
+  const auto read = [&](const std::string& path) -> std::optional<std::string> {
+    if (path == "locked.tsv") throw std::runtime_error("cannot be read");
+    const auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+  };
+  const struct {
+    std::string_view file;
+    int status;
+    const char* out;
+    const char* err;  // the start of standard error
+  } rows[] = {
+      {"2027.tsv", 0, "2027.tsv: adds 2027 (9 rows)\n", ""},
+      {"empty.tsv", 0, "empty.tsv: adds no year (no rows)\n", ""},
+      {"overlap.tsv", 2, "", "quillet-lunar: overlap.tsv:1: "},
+      {"friday.tsv", 2, "", "quillet-lunar: friday.tsv:4: "},
+      {"missing.tsv", 2, "", "quillet-lunar: missing.tsv: no such file\n"},
+      {"locked.tsv", 2, "", "quillet-lunar: locked.tsv: cannot be read\n"},
+  };
+  for (const auto& row : rows) {
+    std::istringstream in;
+    StringOutput out, errors;
+    // A refused file of the user's own is not this form's business.
+    const Context context{.today = 2025y / 1 / 1,
+                          .input = &in,
+                          .officialDaysRefusal = "/home/u/x.tsv:1: bad",
+                          .readFile = read};
+    const std::vector<std::string_view> args{"workday", "--check", row.file};
+    EXPECT_EQ(lunar_cli::Run(args, context, out, errors), row.status)
+        << row.file;
+    EXPECT_EQ(out.Text(), row.out) << row.file;
+    const std::string_view err = row.err;
+    EXPECT_EQ(errors.Text().substr(0, err.size()), err) << row.file;
+    EXPECT_EQ(std::count(errors.Text().begin(), errors.Text().end(), '\n'),
+              err.empty() ? 0 : 1)
+        << row.file;
+  }
+}
+
+// A refused file of later notices: one line, once, from each form that
+// answers from the table, and the built-in notices answer.
+TEST(RunTest, RefusedFileNamedOnce) {
+  const struct {
+    std::vector<std::string_view> args;
+    bool named;
+  } rows[] = {
+      {{"workday", "2025-10-01"}, true},
+      {{"--json", "2025-10-01"}, true},
+      {{"--tsv", "2025-10-01", "2025-10-02"}, true},
+      {{"cal", "2025", "10"}, true},
+      {{"ics", "--holidays", "2025", "2025"}, true},
+      {{"2025-10-01"}, false},
+      {{"ics", "--terms", "2025", "2025"}, false},
+  };
+  for (const auto& row : rows) {
+    std::istringstream in;
+    StringOutput out, errors;
+    const Context context{.today = 2025y / 1 / 1,
+                          .input = &in,
+                          .officialDaysRefusal =
+                              "/home/u/.local/share/quillet/official-days.tsv:"
+                              "3: 2026 is built in"};
+    EXPECT_EQ(lunar_cli::Run(row.args, context, out, errors),
+              row.args[0] == "workday" ? 1 : 0);
+    EXPECT_EQ(errors.Text(),
+              row.named ? "quillet-lunar: /home/u/.local/share/quillet/"
+                          "official-days.tsv:3: 2026 is built in\n"
+                        : "")
+        << row.args[0];
+  }
+}
+
+// --version names the years of the notices, a file's among them.
+TEST(RunTest, VersionNamesTheNotices) {
+  const OfficialDays with2027 = With2027();
+  std::istringstream in;
+  StringOutput out, errors;
+  const Context context{
+      .today = 2025y / 1 / 1, .input = &in, .officialDays = &with2027};
+  const std::vector<std::string_view> args{"--version"};
+  EXPECT_EQ(lunar_cli::Run(args, context, out, errors), 0);
+  EXPECT_EQ(out.Text(),
+            "quillet-lunar " QUILLET_TEST_VERSION
+            "\n休/班: the notices of 2006–2027 (the latest built in dated "
+            "2025-11-04; 2027 from a file)\n");
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // quillet-lunar's two readers of untrusted text, under the sanitizers.
 // The first byte chooses: even, the rest is a command line (arguments
-// separated by NUL bytes) for the main forms, `cal` and `ics`; odd, the rest is
-// standard input for `quillet-lunar -`, in text or JSON by its second bit.
-// Every outcome must be an answer or a UsageError whose message is one line
-// with no control bytes.
+// separated by NUL bytes) for the main forms, `cal`, `ics` and `workday`; odd,
+// the rest is standard input for `quillet-lunar -`, in text or JSON by its
+// second bit. Every outcome must be an answer or a UsageError whose message is
+// one line with no control bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +16,7 @@
 #include "cli/arguments.h"
 #include "cli/date_list.h"
 #include "cli/ics.h"
+#include "cli/workday.h"
 
 namespace {
 
@@ -62,6 +63,16 @@ void ParseCommandLine(std::string_view text) {
     try {
       const IcsRequest request = ParseIcsArguments(std::span{args}.subspan(1));
       if (request.fromYear > request.toYear) Fail("ics years backwards", text);
+    } catch (const UsageError& e) {
+      CheckMessage(e.what(), false);
+    }
+    return;
+  }
+  if (!args.empty() && args[0] == "workday") {
+    try {
+      const WorkdayRequest request =
+          ParseWorkdayArguments(std::span{args}.subspan(1), kToday);
+      if (request.checkFile && request.verbose) Fail("-v with --check", text);
     } catch (const UsageError& e) {
       CheckMessage(e.what(), false);
     }

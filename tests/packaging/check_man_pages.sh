@@ -11,7 +11,7 @@ set -uo pipefail
 dir=$1 program=${2:-}
 need_tool groff groff-base
 need_tool man man-db
-export LC_ALL=C.UTF-8 MANWIDTH=200
+export LC_ALL=C.UTF-8 MANWIDTH=250
 for page in "$dir/quillet.1" "$dir/quillet-lunar.1"; do
   for check in "groff -man -ww -z" "groff -man -Tutf8 -ww -z" \
                "man --warnings -E UTF-8 -l"; do
@@ -29,14 +29,16 @@ quillet-lunar [--traditional] [--json] --tsv FROM TO
 quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
 quillet-lunar [--traditional] [--json] --terms YEAR
 quillet-lunar cal [-3] [--monday] [--traditional] [--color=WHEN] [YEAR [MONTH]]
-quillet-lunar ics [--festivals] [--terms] [--days] [--anniversary NAME YYYY-MM-DD]... [--leap-rule RULE] [--missing-day RULE] [--remind DAYS] [--traditional] [--output FILE] FROM TO
+quillet-lunar workday [-v] [YYYY-MM-DD]
+quillet-lunar workday --check FILE
+quillet-lunar ics [--festivals] [--terms] [--days] [--holidays] [--anniversary NAME YYYY-MM-DD]... [--leap-rule RULE] [--missing-day RULE] [--remind DAYS] [--traditional] [--output FILE] FROM TO
 quillet-lunar -h | --help | --version'
 if [ "$synopsis" != "$expected" ]; then
   fail "quillet-lunar(1)'s synopsis differs from the program's grammar:"
   diff <(echo "$expected") <(echo "$synopsis") | sed 's/^/  /' >&2
 fi
 tab=$'\t'
-for header in "gregorian${tab}lunar_year${tab}lunar_month${tab}is_leap${tab}lunar_day${tab}note" \
+for header in "gregorian${tab}lunar_year${tab}lunar_month${tab}is_leap${tab}lunar_day${tab}note${tab}official${tab}holiday${tab}workday" \
               "date${tab}name${tab}instant_utc8"; do
   grep -qxF "$header" "$dir/quillet-lunar.1" ||
     fail "quillet-lunar(1) does not give the header line '$header'"

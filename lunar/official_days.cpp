@@ -40,11 +40,14 @@ constexpr NoticeRow Work(int noticeYear, std::string_view holiday, Ymd day) {
 
 // The arrangements of the notices, transcribed from their texts: per notice
 // year, each holiday's span of days off and each make-up workday, in order of
-// their days. Where a notice names only some days ("9月8日放假，与周末连休",
-// "5月1日放假，5月2日（星期一）补休"), the span is the run of days off they
-// make with the weekend days next to them. The weekend days inside a span are
-// its days off too. A span or a make-up day may fall in the year before the
-// notice's (元旦 2024 began on 2023-12-30).
+// their days. Where a notice names days rather than a span, the span is
+// those days and the weekend days between them ("4月5日放假，4月7日（星期一）
+// 补休": 5 to 7 April), and, where the notice joins them to the weekend
+// ("9月8日放假，与周末连休"), that weekend too. A Saturday that a notice
+// leaves out ("1月1日放假，1月2日（星期一）补休" on a Sunday, 2017) is an
+// ordinary weekend day. The weekend days inside a span are its days off too.
+// A span or a make-up day may fall in the year before the notice's (元旦 2024
+// began on 2023-12-30).
 // clang-format off
 constexpr NoticeRow kNoticeRows[] = {
     // 国务院办公厅关于2006年部分节假日安排的通知,
@@ -195,12 +198,12 @@ constexpr NoticeRow kNoticeRows[] = {
     Work(2015, "春节", {2015, 2, 15}),
     Rest(2015, "春节", {2015, 2, 18}, {2015, 2, 24}),
     Work(2015, "春节", {2015, 2, 28}),
-    Rest(2015, "清明节", {2015, 4, 4}, {2015, 4, 6}),
+    Rest(2015, "清明节", {2015, 4, 5}, {2015, 4, 6}),
     Rest(2015, "劳动节", {2015, 5, 1}, {2015, 5, 3}),
     Rest(2015, "端午节", {2015, 6, 20}, {2015, 6, 22}),
     Rest(2015, "抗战胜利纪念日", {2015, 9, 3}, {2015, 9, 5}),
     Work(2015, "抗战胜利纪念日", {2015, 9, 6}),
-    Rest(2015, "中秋节", {2015, 9, 26}, {2015, 9, 27}),
+    Rest(2015, "中秋节", {2015, 9, 27}, {2015, 9, 27}),
     Rest(2015, "国庆节", {2015, 10, 1}, {2015, 10, 7}),
     Work(2015, "国庆节", {2015, 10, 10}),
     // 国务院办公厅关于2016年部分节假日安排的通知,
@@ -210,7 +213,7 @@ constexpr NoticeRow kNoticeRows[] = {
     Rest(2016, "春节", {2016, 2, 7}, {2016, 2, 13}),
     Work(2016, "春节", {2016, 2, 14}),
     Rest(2016, "清明节", {2016, 4, 2}, {2016, 4, 4}),
-    Rest(2016, "劳动节", {2016, 4, 30}, {2016, 5, 2}),
+    Rest(2016, "劳动节", {2016, 5, 1}, {2016, 5, 2}),
     Rest(2016, "端午节", {2016, 6, 9}, {2016, 6, 11}),
     Work(2016, "端午节", {2016, 6, 12}),
     Rest(2016, "中秋节", {2016, 9, 15}, {2016, 9, 17}),
@@ -220,7 +223,7 @@ constexpr NoticeRow kNoticeRows[] = {
     Work(2016, "国庆节", {2016, 10, 9}),
     // 国务院办公厅关于2017年部分节假日安排的通知,
     // 国办发明电〔2016〕17号, 2016-12-01.
-    Rest(2017, "元旦", {2016, 12, 31}, {2017, 1, 2}),
+    Rest(2017, "元旦", {2017, 1, 1}, {2017, 1, 2}),
     Work(2017, "春节", {2017, 1, 22}),
     Rest(2017, "春节", {2017, 1, 27}, {2017, 2, 2}),
     Work(2017, "春节", {2017, 2, 4}),

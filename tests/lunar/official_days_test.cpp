@@ -145,6 +145,8 @@ TEST(OfficialDayOn, WhereTheRulesAndNoticesTurn) {
        Notice(Kind::kRest, "春节", false), false},
       {"the 2019 change of 劳动节", Day(2019, 5, 4),
        Notice(Kind::kRest, "劳动节", false), false},
+      {"a Saturday the notice leaves out (1月1日放假，1月2日补休)",
+       Day(2016, 12, 31), std::nullopt, false},
       {"a plain Monday", Day(2026, 10, 12), std::nullopt, true},
       {"a plain Sunday", Day(2026, 10, 11), std::nullopt, false},
       {"the last day of the data", Day(2026, 12, 31), std::nullopt, true},

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "lunar/official_days.h"
+#include "tests/support/further_year.h"
 
 namespace quillet {
 namespace {
@@ -187,18 +188,11 @@ TEST(OfficialDayOn, RefusesDaysOutsideTheServedRange) {
   }
 }
 
-// A file of the next year's notice, as a user would write it.
-constexpr const char* kNextYear =
-    "# notice_year\tholiday\tkind\tfirst\tlast\r\n"
-    "2027\t元旦\trest\t2027-01-01\t2027-01-03\n"
-    "\n"
-    "2027\t春节\twork\t2027-01-31\t2027-01-31\n"
-    "2027\t春节\trest\t2027-02-05\t2027-02-11\n"
-    "2027\t清明节\trest\t2027-04-03\t2027-04-05\n"
-    "2027\t劳动节\trest\t2027-05-01\t2027-05-05\n"
-    "2027\t端午节\trest\t2027-06-09\t2027-06-11\n"
-    "2027\t中秋节\trest\t2027-09-15\t2027-09-17\n"
-    "2027\t国庆节\trest\t2027-10-01\t2027-10-07\n";
+// A file of the next year's notice as a user would write it, with a comment
+// ending in CR LF and a blank line before the rows.
+const std::string kNextYear =
+    std::string{"# notice_year\tholiday\tkind\tfirst\tlast\r\n\n"} +
+    testing::kFurther2027;
 
 TEST(OfficialDaysFile, AddsTheYearsAfterTheBuiltInTable) {
   const auto read = OfficialDays::WithFurtherYears(kNextYear);

@@ -53,13 +53,18 @@ std::size_t CountOf(const MoonPhaseRow& row) {
 std::optional<MoonPhaseInstant> MoonPhaseOn(int year, int month, int day) {
   lunar_detail::ServedDay("MoonPhaseOn", year, month, day);
   const MoonPhaseRow& row = RowOf(year);
-  // The entries are MMDDhhmm in order: the day's phase, if any, is the first
-  // entry from MMDD0000 on, and it is that day's if below the next day's.
+  // The entries are MMDDhhmm in order, then 0s: the day's phase, if any, is
+  // the first entry from MMDD0000 on, and it is that day's if below the next
+  // day's MMDD0000.
   const std::int32_t dayStart = (month * 100 + day) * 1'00'00;
   const auto first = row.monthDayTime.begin();
-  const auto last = first + static_cast<std::ptrdiff_t>(CountOf(row));
-  const auto entry = std::lower_bound(first, last, dayStart);
-  if (entry == last || *entry >= dayStart + 1'00'00) return std::nullopt;
+  const auto entry = std::partition_point(
+      first, row.monthDayTime.end(),
+      [&](std::int32_t e) { return e != 0 && e < dayStart; });
+  if (entry == row.monthDayTime.end() || *entry == 0 ||
+      *entry >= dayStart + 1'00'00) {
+    return std::nullopt;
+  }
   return EntryOf(row, static_cast<std::size_t>(entry - first));
 }
 

@@ -92,6 +92,7 @@ screenshot: build
 # Rederives the lunar component's tables from the astronomical core.
 tables: build
 	./build/release/tools/lunar_tablegen --tables lunar/lunar_tables.cpp \
+	  --moon-phases lunar/moon_phase_table.cpp \
 	  --instants tools/lunar_instants.tsv
 
 # Plants each fault of scripts/mutants.tsv in a scratch copy of the last

@@ -1,11 +1,13 @@
-// GregorianToLunar over every served day, 1901-02-19 .. 2100-12-31, and the
-// day's 休 or 班 over every day of the notices' years and the years after.
+// GregorianToLunar and MoonPhaseOn over every served day, 1901-02-19 ..
+// 2100-12-31, and the day's 休 or 班 over every day of the notices' years and
+// the years after.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <vector>
 
 #include "lunar/cn_calendar.h"
+#include "lunar/moon_phases.h"
 #include "lunar/official_days.h"
 
 namespace {
@@ -97,5 +99,13 @@ void BM_OfficialDayOnNoticeYears(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_OfficialDayOnNoticeYears);
+
+// A binary search of the day's year row: most days have no phase.
+void BM_MoonPhaseOnEveryDay(benchmark::State& state) {
+  PerDay(state, EveryServedDay(), [](const Day& day) {
+    return quillet::MoonPhaseOn(day.year, day.month, day.day);
+  });
+}
+BENCHMARK(BM_MoonPhaseOnEveryDay);
 
 }  // namespace

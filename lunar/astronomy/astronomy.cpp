@@ -255,11 +255,15 @@ double SolarLongitudeInstantTT(double longitude, double jdTTGuess) {
   throw std::runtime_error("SolarLongitudeInstantTT: no convergence");
 }
 
-// Meeus, Astronomical Algorithms (2nd ed.), ch. 49: the mean new moon (49.1)
-// with the periodic terms of the new moon and the 14 planetary arguments.
-// Angles in degrees, T in Julian centuries from J2000.0.
-double NewMoonTT(int k) {
-  const double kk = k;
+// Meeus, Astronomical Algorithms (2nd ed.), ch. 49: the mean phase (49.1)
+// with the periodic terms of the phase and the 14 planetary arguments, for
+// k = lunation + quarter / 4. Angles in degrees, T in Julian centuries from
+// J2000.0.
+double LunarPhaseTT(int lunation, int quarter) {
+  if (quarter < 0 || quarter > 3) {
+    throw std::out_of_range("LunarPhaseTT: quarter outside 0..3");
+  }
+  const double kk = lunation + quarter / 4.0;
   const double t = kk / 1236.85;
   const double t2 = t * t;
   const double t3 = t2 * t;
@@ -277,22 +281,62 @@ double NewMoonTT(int k) {
                        0.00000227 * t3 + 0.000000011 * t4);
   const double omega = DegreesToRadians(124.7746 - 1.56375588 * kk +
                                         0.0020672 * t2 + 0.00000215 * t3);
+  using std::cos;
   using std::sin;
-  // Periodic terms for the new moon (days).
-  const double periodic =
-      -0.40720 * sin(mp) + 0.17241 * e * sin(m) + 0.01608 * sin(2 * mp) +
-      0.01039 * sin(2 * f) + 0.00739 * e * sin(mp - m) -
-      0.00514 * e * sin(mp + m) + 0.00208 * e * e * sin(2 * m) -
-      0.00111 * sin(mp - 2 * f) - 0.00057 * sin(mp + 2 * f) +
-      0.00056 * e * sin(2 * mp + m) - 0.00042 * sin(3 * mp) +
-      0.00042 * e * sin(m + 2 * f) + 0.00038 * e * sin(m - 2 * f) -
-      0.00024 * e * sin(2 * mp - m) - 0.00017 * sin(omega) -
-      0.00007 * sin(mp + 2 * m) + 0.00004 * sin(2 * mp - 2 * f) +
-      0.00004 * sin(3 * m) + 0.00003 * sin(mp + m - 2 * f) +
-      0.00003 * sin(2 * mp + 2 * f) - 0.00003 * sin(mp + m + 2 * f) +
-      0.00003 * sin(mp - m + 2 * f) - 0.00002 * sin(mp - m - 2 * f) -
-      0.00002 * sin(3 * mp + m) + 0.00002 * sin(4 * mp);
-  // Planetary arguments A1 .. A14 (degrees) and their coefficients (days).
+  double periodic = 0.0;  // days
+  if (quarter == 0) {
+    // Periodic terms for the new moon.
+    periodic = -0.40720 * sin(mp) + 0.17241 * e * sin(m) +
+               0.01608 * sin(2 * mp) + 0.01039 * sin(2 * f) +
+               0.00739 * e * sin(mp - m) - 0.00514 * e * sin(mp + m) +
+               0.00208 * e * e * sin(2 * m) - 0.00111 * sin(mp - 2 * f) -
+               0.00057 * sin(mp + 2 * f) + 0.00056 * e * sin(2 * mp + m) -
+               0.00042 * sin(3 * mp) + 0.00042 * e * sin(m + 2 * f) +
+               0.00038 * e * sin(m - 2 * f) - 0.00024 * e * sin(2 * mp - m) -
+               0.00017 * sin(omega) - 0.00007 * sin(mp + 2 * m) +
+               0.00004 * sin(2 * mp - 2 * f) + 0.00004 * sin(3 * m) +
+               0.00003 * sin(mp + m - 2 * f) + 0.00003 * sin(2 * mp + 2 * f) -
+               0.00003 * sin(mp + m + 2 * f) + 0.00003 * sin(mp - m + 2 * f) -
+               0.00002 * sin(mp - m - 2 * f) - 0.00002 * sin(3 * mp + m) +
+               0.00002 * sin(4 * mp);
+  } else if (quarter == 2) {
+    // Periodic terms for the full moon.
+    periodic = -0.40614 * sin(mp) + 0.17302 * e * sin(m) +
+               0.01614 * sin(2 * mp) + 0.01043 * sin(2 * f) +
+               0.00734 * e * sin(mp - m) - 0.00515 * e * sin(mp + m) +
+               0.00209 * e * e * sin(2 * m) - 0.00111 * sin(mp - 2 * f) -
+               0.00057 * sin(mp + 2 * f) + 0.00056 * e * sin(2 * mp + m) -
+               0.00042 * sin(3 * mp) + 0.00042 * e * sin(m + 2 * f) +
+               0.00038 * e * sin(m - 2 * f) - 0.00024 * e * sin(2 * mp - m) -
+               0.00017 * sin(omega) - 0.00007 * sin(mp + 2 * m) +
+               0.00004 * sin(2 * mp - 2 * f) + 0.00004 * sin(3 * m) +
+               0.00003 * sin(mp + m - 2 * f) + 0.00003 * sin(2 * mp + 2 * f) -
+               0.00003 * sin(mp + m + 2 * f) + 0.00003 * sin(mp - m + 2 * f) -
+               0.00002 * sin(mp - m - 2 * f) - 0.00002 * sin(3 * mp + m) +
+               0.00002 * sin(4 * mp);
+  } else {
+    // Periodic terms for the quarters, and Meeus's correction W, added at
+    // the first quarter and taken away at the last.
+    periodic =
+        -0.62801 * sin(mp) + 0.17172 * e * sin(m) - 0.01183 * e * sin(mp + m) +
+        0.00862 * sin(2 * mp) + 0.00804 * sin(2 * f) +
+        0.00454 * e * sin(mp - m) + 0.00204 * e * e * sin(2 * m) -
+        0.00180 * sin(mp - 2 * f) - 0.00070 * sin(mp + 2 * f) -
+        0.00040 * sin(3 * mp) - 0.00034 * e * sin(2 * mp - m) +
+        0.00032 * e * sin(m + 2 * f) + 0.00032 * e * sin(m - 2 * f) -
+        0.00028 * e * e * sin(mp + 2 * m) + 0.00027 * e * sin(2 * mp + m) -
+        0.00017 * sin(omega) - 0.00005 * sin(mp - m - 2 * f) +
+        0.00004 * sin(2 * mp + 2 * f) - 0.00004 * sin(mp + m + 2 * f) +
+        0.00004 * sin(mp - 2 * m) + 0.00003 * sin(mp + m - 2 * f) +
+        0.00003 * sin(3 * m) + 0.00002 * sin(2 * mp - 2 * f) +
+        0.00002 * sin(mp - m + 2 * f) - 0.00002 * sin(3 * mp + m);
+    const double w = 0.00306 - 0.00038 * e * cos(m) + 0.00026 * cos(mp) -
+                     0.00002 * cos(mp - m) + 0.00002 * cos(mp + m) +
+                     0.00002 * cos(2 * f);
+    periodic += quarter == 1 ? w : -w;
+  }
+  // Planetary arguments A1 .. A14 (degrees) and their coefficients (days),
+  // the same for every phase.
   struct PlanetaryTerm {
     double coefficient, base, perLunation;
   };
@@ -313,6 +357,8 @@ double NewMoonTT(int k) {
   }
   return meanJde + periodic + planetary;
 }
+
+double NewMoonTT(int k) { return LunarPhaseTT(k, 0); }
 
 int LunationNear(double jdTT) {
   return static_cast<int>(std::lround((jdTT - 2451550.09766) / 29.530588861));

@@ -53,6 +53,12 @@ double SolarLongitudeInstantTT(double longitude, double jdTTGuess);
 // The true new moon of lunation `k` (k = 0 is the new moon of 2000 January 6,
 // counted in synodic months from it), and the lunation nearest an instant.
 double NewMoonTT(int k);
+// The instant at which the Moon's apparent longitude exceeds the Sun's by
+// 90 degrees times `quarter` (0 new moon, 1 first quarter, 2 full moon, 3 last
+// quarter) in lunation `lunation`; LunarPhaseTT(k, 0) is NewMoonTT(k). From
+// Meeus's series, which like the new moon's stays within about half a minute
+// of the full lunar theory.
+double LunarPhaseTT(int lunation, int quarter);
 int LunationNear(double jdTT);
 
 }  // namespace quillet::astro

@@ -182,6 +182,38 @@ std::vector<LunarYear> GroupYears(const std::vector<LunarMonth>& months) {
   return years;
 }
 
+// Every phase of the Moon whose instant, UTC+8, falls in the Gregorian years
+// firstYear .. lastYear, by year, from the same series as the new moons.
+std::vector<MoonPhaseTimes> ComputeMoonPhases(int firstYear, int lastYear) {
+  const sys_days from{std::chrono::year{firstYear} / 1 / 1};
+  const sys_days to{std::chrono::year{lastYear} / 12 / 31};
+  const int first = astro::LunationNear(astro::JulianDayOf(from)) - 1;
+  const int last = astro::LunationNear(astro::JulianDayOf(to)) + 1;
+  std::vector<MoonPhaseTimes> years;
+  auto previous = std::chrono::sys_seconds::min();
+  for (int k = first; k <= last; ++k) {
+    for (int phase = 0; phase < kMoonPhasesPerLunation; ++phase) {
+      const auto time = std::chrono::floor<std::chrono::minutes>(
+          Utc8Time(astro::LunarPhaseTT(k, phase)));
+      if (time <= previous) {
+        throw std::runtime_error("the phases of the Moon out of order");
+      }
+      previous = time;
+      const int year = static_cast<int>(
+          year_month_day{std::chrono::floor<days>(time)}.year());
+      if (year < firstYear || year > lastYear) continue;
+      if (years.empty() || years.back().year != year) {
+        years.push_back({year, phase, {}});
+      }
+      years.back().utc8.push_back(time);
+    }
+  }
+  if (years.size() != static_cast<std::size_t>(lastYear - firstYear + 1)) {
+    throw std::runtime_error("the phases of the Moon do not span their years");
+  }
+  return years;
+}
+
 }  // namespace
 
 // Two errors could move a new moon across midnight. Meeus's series for the
@@ -227,6 +259,8 @@ Reckoning ReckonCalendar() {
       sys_days{std::chrono::year{kFirstReckonedYear - 1} / 11 / 1},
       sys_days{std::chrono::year{kLastSolarTermYear + 1} / 1 / 31});
   reckoning.years = GroupYears(NumberMonths(reckoning));
+  reckoning.moonPhaseTimes =
+      ComputeMoonPhases(kFirstReckonedYear, kLastMoonPhaseYear);
   for (const SolarTermInstant& term : reckoning.solarTerms) {
     if (term.year < kFirstReckonedYear) continue;
     if (reckoning.solarTermTimes.empty() ||

@@ -59,11 +59,25 @@ struct SolarTermTimes {
                          const SolarTermTimes&) = default;
 };
 
+// The Moon's phases (朔, 上弦, 望, 下弦) of a Gregorian year in order, their
+// instants in UTC+8 to the minute. The seconds are dropped rather than
+// rounded, so that a phase's day is always the day of its instant, as a
+// month's first day is the day of its new moon: a new moon at 23:59:40 is
+// written 23:59, not 00:00 of the next day.
+struct MoonPhaseTimes {
+  int year;
+  int firstPhase;  // of utc8[0]: 0 new moon, 1 first quarter, 2 full, 3 last
+  std::vector<std::chrono::sys_seconds> utc8;  // phase (firstPhase + i) % 4
+  friend bool operator==(const MoonPhaseTimes&,
+                         const MoonPhaseTimes&) = default;
+};
+
 struct Reckoning {
   std::vector<LunarYear> years;                // 1901 .. 2100
   std::vector<SolarTermTimes> solarTermTimes;  // 1901 .. 2101
   std::vector<SolarTermInstant> solarTerms;    // every instant used
   std::vector<NewMoonInstant> newMoons;        // every instant used
+  std::vector<MoonPhaseTimes> moonPhaseTimes;  // 1901 .. 2100
 };
 
 // Lunar years 1901 .. 2100. The solar terms run a year further, to 2101,
@@ -71,6 +85,8 @@ struct Reckoning {
 inline constexpr int kFirstReckonedYear = 1901;
 inline constexpr int kLastReckonedLunarYear = 2100;
 inline constexpr int kLastSolarTermYear = 2101;
+inline constexpr int kLastMoonPhaseYear = 2100;
+inline constexpr int kMoonPhasesPerLunation = 4;
 
 // How close to midnight (UTC+8) a new moon must fall for the day it gives to
 // be in doubt: the error of the new-moon series plus the uncertainty of

@@ -44,6 +44,15 @@ TEST(NewMoonTest, MatchesMeeusExample49a) {
   EXPECT_EQ(LunationNear(2443192.65118), -283);
 }
 
+// Meeus example 49.b: the first last quarter of 2044, k = 544.75,
+// JDE 2467636.49186 (21 January, 23h48m17s TD). It exercises the quarters'
+// own periodic terms and the correction W, which the new moon does not use.
+TEST(MoonPhaseTest, MatchesMeeusExample49b) {
+  EXPECT_NEAR(LunarPhaseTT(544, 3), 2467636.49186, 1.0 / kSecondsPerDay);
+  EXPECT_THROW(LunarPhaseTT(544, 4), std::out_of_range);
+  EXPECT_THROW(LunarPhaseTT(544, -1), std::out_of_range);
+}
+
 struct PublishedInstant {
   std::chrono::year_month_day date;
   int hour, minute;  // UT, as published to the minute

@@ -54,6 +54,32 @@ TEST(LunarTablesTest, EverySolarTermRowMatchesTheComputation) {
   }
 }
 
+// Every phase of the Moon to the minute, decoded from the table's
+// month'day'hh'mm form, and nothing after a year's last phase.
+TEST(LunarTablesTest, EveryMoonPhaseRowMatchesTheComputation) {
+  const auto& years = Computed().moonPhaseTimes;
+  ASSERT_EQ(years.size(), lunar_tables::kMoonPhases.size());
+  for (std::size_t i = 0; i < years.size(); ++i) {
+    const auto& row = lunar_tables::kMoonPhases[i];
+    EXPECT_EQ(row.year, years[i].year);
+    EXPECT_EQ(row.firstPhase, years[i].firstPhase) << row.year;
+    ASSERT_LE(years[i].utc8.size(), row.monthDayTime.size()) << row.year;
+    for (std::size_t k = 0; k < row.monthDayTime.size(); ++k) {
+      if (k >= years[i].utc8.size()) {
+        EXPECT_EQ(row.monthDayTime[k], 0) << row.year << " entry " << k;
+        continue;
+      }
+      const auto time = lunar_tables::DecodePhaseTime(row.monthDayTime[k]);
+      const chr::sys_days day{chr::year{row.year} /
+                              chr::month{static_cast<unsigned>(time.month)} /
+                              chr::day{static_cast<unsigned>(time.day)}};
+      EXPECT_EQ(day + chr::hours{time.hours} + chr::minutes{time.minutes},
+                years[i].utc8[k])
+          << row.year << " entry " << k;
+    }
+  }
+}
+
 // The three months that the Beijing meridian moved before 1929 begin on
 // their published days; the modern rule alone would start them a day later.
 TEST(LunarTablesTest, HistoricalCorrectionsApplyToTheirNewMoonsOnly) {

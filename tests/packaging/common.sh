@@ -59,6 +59,7 @@ package_files() { # package_files quillet|libquillet-lunar-dev
         include/quillet/lunar/cn_calendar.h \
         include/quillet/lunar/date_text.h \
         include/quillet/lunar/lunar_names.h \
+        include/quillet/lunar/moon_phases.h \
         include/quillet/lunar/official_days.h \
         "$lib/libquillet-lunar.a" \
         "$lib/pkgconfig/quillet-lunar.pc" \

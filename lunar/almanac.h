@@ -25,7 +25,7 @@ namespace quillet {
 // following day takes the next officer (建 除 满 平 定 执 破 危 成 收 开 闭).
 // The month is the stem-branch month, which the 节 begin (立春 寅, 惊蛰 卯 …),
 // so on the day of a 节 both the day's branch and the month's advance and
-// the officer of the day before comes again (重建).
+// the officer of the day before comes again.
 //
 // --- 二十八宿 ---------------------------------------------------------------
 // The mansion of the day in the cycle of 28 that runs unbroken with the days

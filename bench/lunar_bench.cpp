@@ -1,14 +1,17 @@
 // GregorianToLunar and MoonPhaseOn over every served day, 1901-02-19 ..
-// 2100-12-31, and the day's 休 or 班 over every day of the notices' years and
-// the years after.
+// 2100-12-31, the day's 休 or 班 over every day of the notices' years and
+// the years after, and a day's seasons and almanac together over every
+// served day.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <vector>
 
+#include "lunar/almanac.h"
 #include "lunar/cn_calendar.h"
 #include "lunar/moon_phases.h"
 #include "lunar/official_days.h"
+#include "lunar/seasons.h"
 
 namespace {
 
@@ -107,5 +110,20 @@ void BM_MoonPhaseOnEveryDay(benchmark::State& state) {
   });
 }
 BENCHMARK(BM_MoonPhaseOnEveryDay);
+
+// Everything of a day that the seasons and the almanac tell: SeasonsOn and
+// AlmanacOn, and the pillar of one hour.
+void BM_SeasonsAndAlmanacEveryDay(benchmark::State& state) {
+  PerDay(state, EveryServedDay(), [](const Day& day) {
+    const quillet::SeasonsDay seasons =
+        quillet::SeasonsOn(day.year, day.month, day.day);
+    const quillet::AlmanacDay almanac =
+        quillet::AlmanacOn(day.year, day.month, day.day);
+    const quillet::HourPillar hour =
+        quillet::HourPillarAt(day.year, day.month, day.day, 12);
+    return seasons.pentad.index + almanac.mansion + hour.hour;
+  });
+}
+BENCHMARK(BM_SeasonsAndAlmanacEveryDay);
 
 }  // namespace

@@ -227,6 +227,39 @@ chr::sys_days lunar_detail::ServedDay(const char* operation, int year,
   return quillet::ServedDay(operation, year, month, day);
 }
 
+int lunar_detail::CycleMonth(int year, int month, int day) {
+  // Before this month's 节 the day still belongs to the month the previous
+  // 节 began. The served days start after 立春 1901, so that 节 is in the
+  // tables.
+  if (day >= TermDay(year, 2 * static_cast<std::size_t>(month - 1))) {
+    return CycleMonthOf(year, month);
+  }
+  const auto [y, m] = MonthBefore(year, month);
+  return CycleMonthOf(y, m);
+}
+
+int lunar_detail::CycleYear(chr::sys_days served, int year, int month, int day,
+                            YearStart start) {
+  int cycleYear = year;
+  if (start == YearStart::kLunarNewYear) {
+    const CalendarIndex& index = Index();
+    cycleYear = index.MonthAt(index.MonthOf(served)).year;
+  } else {
+    // 立春 is term 2, in February.
+    constexpr std::size_t kSpringBegins = 2;
+    const bool beforeSpring =
+        month == 1 || (month == 2 && day < TermDay(year, kSpringBegins));
+    if (beforeSpring) --cycleYear;
+  }
+  return FloorMod(cycleYear - kCycleStartYear, 60) + 1;
+}
+
+chr::sys_days lunar_detail::SolarTermDay(int year, int term) {
+  const auto k = static_cast<std::size_t>(term);
+  return chr::year{year} / chr::month{static_cast<unsigned>(k / 2 + 1)} /
+         chr::day{static_cast<unsigned>(TermDay(year, k))};
+}
+
 LunarDate CnCalendar::GregorianToLunar(int year, int month, int day) const {
   const chr::sys_days served = ServedDay("GregorianToLunar", year, month, day);
   const CalendarIndex& index = Index();
@@ -310,14 +343,7 @@ int CnCalendar::SexagenaryDay(int year, int month, int day) const {
 
 int CnCalendar::SexagenaryMonth(int year, int month, int day) const {
   ServedDay("SexagenaryMonth", year, month, day);
-  // Before this month's 节 the day still belongs to the month the previous
-  // 节 began. The served days start after 立春 1901, so that 节 is in the
-  // tables.
-  if (day >= TermDay(year, 2 * static_cast<std::size_t>(month - 1))) {
-    return CycleMonthOf(year, month);
-  }
-  const auto [y, m] = MonthBefore(year, month);
-  return CycleMonthOf(y, m);
+  return lunar_detail::CycleMonth(year, month, day);
 }
 
 int CnCalendar::SexagenaryMonth(chr::sys_seconds instant) const {
@@ -337,18 +363,7 @@ int CnCalendar::SexagenaryMonth(chr::sys_seconds instant) const {
 int CnCalendar::SexagenaryYear(int year, int month, int day,
                                YearStart start) const {
   const chr::sys_days served = ServedDay("SexagenaryYear", year, month, day);
-  int cycleYear = year;
-  if (start == YearStart::kLunarNewYear) {
-    const CalendarIndex& index = Index();
-    cycleYear = index.MonthAt(index.MonthOf(served)).year;
-  } else {
-    // 立春 is term 2, in February.
-    constexpr std::size_t kSpringBegins = 2;
-    const bool beforeSpring =
-        month == 1 || (month == 2 && day < TermDay(year, kSpringBegins));
-    if (beforeSpring) --cycleYear;
-  }
-  return FloorMod(cycleYear - kCycleStartYear, 60) + 1;
+  return lunar_detail::CycleYear(served, year, month, day, start);
 }
 
 std::optional<SolarTermOnDay> CnCalendar::SolarTermOn(int year, int month,

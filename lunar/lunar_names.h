@@ -46,4 +46,42 @@ std::string_view LunarDay(int day);
 std::string LunarMonthDay(const LunarDate& date,
                           Script script = Script::kSimplified);
 
+// --- Seasons and the almanac --------------------------------------------
+
+// The 72 pentads (七十二候), index 0..71 in the order of the solar terms as
+// SolarTermName numbers them: pentads 3k, 3k + 1 and 3k + 2 belong to term k,
+// so 0 is 雁北乡 (小寒's first) and 6 东风解冻 (立春's first).
+std::string_view Pentad(int index, Script script = Script::kSimplified);
+
+// The twelve officers of 建除 (建除十二神), 0 建 .. 11 闭.
+std::string_view Officer(int officer, Script script = Script::kSimplified);
+
+// The 28 lunar mansions (二十八宿), 0 角 .. 27 轸, by their single character
+// ("角") or in full with their luminary and animal ("角木蛟").
+std::string_view Mansion(int mansion, Script script = Script::kSimplified);
+std::string_view MansionFull(int mansion, Script script = Script::kSimplified);
+
+// The 纳音 of cycle position 1..60: the 30 names each cover two positions,
+// 甲子 and 乙丑 海中金 .. 壬戌 and 癸亥 大海水.
+std::string_view Nayin(int index, Script script = Script::kSimplified);
+
+// The four directions of the day's 煞.
+enum class Direction { kNorth, kEast, kSouth, kWest };
+std::string_view DirectionName(Direction direction,
+                               Script script = Script::kSimplified);
+
+// 彭祖百忌: the line of stem 0..9 ("甲不开仓财物耗散") and of branch 0..11
+// ("子不问卜自惹祸殃").
+std::string_view PengzuStem(int stem, Script script = Script::kSimplified);
+std::string_view PengzuBranch(int branch, Script script = Script::kSimplified);
+
+// The periods of the dog days, 0 初伏, 1 中伏, 2 末伏, and the day after them,
+// 出伏; the nine nines, 1 一九 .. 9 九九; the days that begin and end the plum
+// rains. The same in both scripts.
+std::string_view DogDaysPeriodName(int period);
+inline constexpr std::string_view kDogDaysEnd = "出伏";
+std::string_view NineName(int nine);
+inline constexpr std::string_view kPlumRainBegins = "入梅";
+inline constexpr std::string_view kPlumRainEnds = "出梅";
+
 }  // namespace quillet::names

@@ -7,6 +7,7 @@
 
 #include "lunar/astronomy/lunar_reckoning.h"
 #include "lunar/lunar_tables.h"
+#include "lunar/seasons.h"
 
 namespace quillet {
 namespace {
@@ -91,6 +92,21 @@ TEST(LunarTablesTest, HistoricalCorrectionsApplyToTheirNewMoonsOnly) {
     EXPECT_LT(chr::year_month_day{moon.dayUtc8}.year(), chr::year{1929});
   }
   EXPECT_EQ(corrected, 3);
+}
+
+// The winter solstice of 1900 lies before the tables' first year, but its
+// nines reach the first served days: the day the seasons take for it is the
+// one the computation gives.
+TEST(LunarTablesTest, WinterSolsticeOf1900MatchesTheComputation) {
+  int found = 0;
+  for (const auto& term : Computed().solarTerms) {
+    if (term.year != 1900 || term.term != reckoning::kWinterSolsticeTerm) {
+      continue;
+    }
+    ++found;
+    EXPECT_EQ(NinesBegin(1900), term.dayUtc8);
+  }
+  EXPECT_EQ(found, 1);
 }
 
 }  // namespace

@@ -56,11 +56,13 @@ package_files() { # package_files quillet|libquillet-lunar-dev
     libquillet-lunar-dev)
       local lib=${QUILLET_LIBDIR:?} cmake=${QUILLET_LIBDIR}/cmake/QuilletLunar
       printf '%s\n' \
+        include/quillet/lunar/almanac.h \
         include/quillet/lunar/cn_calendar.h \
         include/quillet/lunar/date_text.h \
         include/quillet/lunar/lunar_names.h \
         include/quillet/lunar/moon_phases.h \
         include/quillet/lunar/official_days.h \
+        include/quillet/lunar/seasons.h \
         "$lib/libquillet-lunar.a" \
         "$lib/pkgconfig/quillet-lunar.pc" \
         "$cmake/QuilletLunarConfig.cmake" \

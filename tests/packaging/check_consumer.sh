@@ -74,6 +74,15 @@ fi
 includedir=$(pkg-config --variable=includedir quillet-lunar)
 [ "$(cd "$includedir" 2>/dev/null && pwd -P)" = "$(cd "$prefix/include" && pwd -P)" ] ||
   fail "quillet-lunar.pc's includedir '$includedir' is not $prefix/include"
+# Every installed header stands on its own in the installed tree: its own
+# includes name its neighbours as they lie there.
+for header in "$prefix"/include/quillet/lunar/*.h; do
+  name=quillet/lunar/$(basename "$header")
+  printf '#include <%s>\n' "$name" |
+    "$cxx" -std=c++20 $(pkg-config --cflags quillet-lunar) -fsyntax-only \
+      -x c++ - 2>"$out/header.log" ||
+    fail "<$name> does not compile on its own: $(head -3 "$out/header.log")"
+done
 mkdir -p "$out/pkg-config"
 # shellcheck disable=SC2046,SC2086
 if "$cxx" -std=c++20 $(pkg-config --cflags quillet-lunar) "$src/main.cpp" \

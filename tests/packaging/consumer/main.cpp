@@ -1,7 +1,5 @@
 #include <quillet/lunar/cn_calendar.h>
 #include <quillet/lunar/lunar_names.h>
-// Compiled only, so that its own includes resolve in the installed tree.
-#include <quillet/lunar/moon_phases.h>
 #include <iostream>
 
 int main() {

@@ -134,7 +134,9 @@ TEST(DayDetailsTest, SeasonsAndAlmanac) {
       // came at 22:57 UT on the 5th (USNO), 06:57 in UTC+8.
       {2024, 7, 6, "温风至 出梅 朔 06:57",
        "建 女土蝠 路旁土 冲牛煞西 辛不合酱 未不服药"},
-      // 夏至 6-21 (丙子): the third 庚 day from it, 庚寅 7-15, is 入伏.
+      // 夏至 6-21 (丙子): the third 庚 day from it, 庚寅 7-15, is 入伏. A
+      // 壬 day: 壬不汲水, as lunar_names.cpp reads it (some printings have
+      // 泱水 or 决水).
       {2024, 7, 17, "鹰始挚 初伏第3天",
        "闭 参水猿 杨柳木 冲鼠煞北 壬不汲水 午不苫盖"},
       // The full moon at 10:17 UT (USNO), 18:17 in UTC+8.

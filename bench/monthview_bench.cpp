@@ -5,7 +5,11 @@
 #include <chrono>
 #include <vector>
 
+#include "lunar/almanac.h"
 #include "lunar/cn_calendar.h"
+#include "lunar/moon_phases.h"
+#include "lunar/official_days.h"
+#include "lunar/seasons.h"
 #include "monthview/day_details.h"
 #include "monthview/festivals.h"
 #include "monthview/month_view.h"
@@ -115,30 +119,56 @@ void BM_LunarDateNote(benchmark::State& state) {
 }
 BENCHMARK(BM_LunarDateNote);
 
-// Everything a day's details show, for one day: its lunar date, the
-// stem-branch year, month and day, the note, the solar term with its instant
-// and every festival. The days cycle through the whole range.
+// What a day's details showed before the seasons and the almanac, for one
+// day: its lunar date, the stem-branch year, month and day, the note, the
+// solar term with its instant and every festival.
+void LookUpDay(const CnCalendar& calendar, const CivilDate& d) {
+  const LunarDate l = calendar.GregorianToLunar(d.year, d.month, d.day);
+  benchmark::DoNotOptimize(l);
+  benchmark::DoNotOptimize(calendar.SexagenaryYear(d.year, d.month, d.day));
+  benchmark::DoNotOptimize(calendar.SexagenaryMonth(d.year, d.month, d.day));
+  benchmark::DoNotOptimize(calendar.SexagenaryDay(d.year, d.month, d.day));
+  benchmark::DoNotOptimize(
+      calendar.LunarDateNote(l.year, l.month, l.day, l.isLeapMonth));
+  benchmark::DoNotOptimize(calendar.SolarTermOn(d.year, d.month, d.day));
+  benchmark::DoNotOptimize(FestivalsOn(d.year, d.month, d.day));
+}
+
+CivilDate DateOf(const Day& day) {
+  return {day.dayKey / 10000, day.dayKey / 100 % 100, day.dayKey % 100};
+}
+
+// The days cycle through the whole range.
 void BM_WholeDay(benchmark::State& state) {
   const auto& days = EveryDay();
   const CnCalendar calendar;
   size_t next = 0;
   for (auto _ : state) {
-    const CivilDate d = {days[next].dayKey / 10000,
-                         days[next].dayKey / 100 % 100,
-                         days[next].dayKey % 100};
-    const LunarDate l = calendar.GregorianToLunar(d.year, d.month, d.day);
-    benchmark::DoNotOptimize(l);
-    benchmark::DoNotOptimize(calendar.SexagenaryYear(d.year, d.month, d.day));
-    benchmark::DoNotOptimize(calendar.SexagenaryMonth(d.year, d.month, d.day));
-    benchmark::DoNotOptimize(calendar.SexagenaryDay(d.year, d.month, d.day));
-    benchmark::DoNotOptimize(
-        calendar.LunarDateNote(l.year, l.month, l.day, l.isLeapMonth));
-    benchmark::DoNotOptimize(calendar.SolarTermOn(d.year, d.month, d.day));
-    benchmark::DoNotOptimize(FestivalsOn(d.year, d.month, d.day));
+    LookUpDay(calendar, DateOf(days[next]));
     if (++next == days.size()) next = 0;
   }
 }
 BENCHMARK(BM_WholeDay);
+
+// Everything the details show now: the same, and 休 or 班, the seasons, the
+// phase of the Moon and the almanac.
+void BM_WholeDayWithAlmanac(benchmark::State& state) {
+  const auto& days = EveryDay();
+  const CnCalendar calendar;
+  const OfficialDays& official = OfficialDays::BuiltIn();
+  size_t next = 0;
+  for (auto _ : state) {
+    const CivilDate d = DateOf(days[next]);
+    LookUpDay(calendar, d);
+    benchmark::DoNotOptimize(
+        official.On(chr::sys_days{chr::year{d.year} / d.month / d.day}));
+    benchmark::DoNotOptimize(SeasonsOn(d.year, d.month, d.day));
+    benchmark::DoNotOptimize(MoonPhaseOn(d.year, d.month, d.day));
+    benchmark::DoNotOptimize(AlmanacOn(d.year, d.month, d.day));
+    if (++next == days.size()) next = 0;
+  }
+}
+BENCHMARK(BM_WholeDayWithAlmanac);
 
 // The tooltip's text of one day, cycling through every day 1902–2047.
 void BM_DayDetailsText(benchmark::State& state) {

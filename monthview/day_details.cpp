@@ -6,7 +6,10 @@
 #include <optional>
 #include <string_view>
 
+#include "lunar/almanac.h"
 #include "lunar/lunar_names.h"
+#include "lunar/moon_phases.h"
+#include "lunar/seasons.h"
 #include "monthview/festivals.h"
 
 namespace quillet {
@@ -55,16 +58,21 @@ std::string StemBranchLine(const CnCalendar& calendar, int year, int month,
   return line;
 }
 
-// 立春 16:27（北京时间）: the minute the term begins, in China Standard Time.
-std::string TermLine(const SolarTermOnDay& term) {
-  const chr::sys_seconds local = term.term.instant + kChinaStandardTimeOffset;
+// 16:27: the minute of an instant in China Standard Time.
+std::string ClockText(chr::sys_seconds instant) {
+  const chr::sys_seconds local = instant + kChinaStandardTimeOffset;
   const chr::hh_mm_ss clock{local - chr::floor<chr::days>(local)};
   char time[8];
   std::snprintf(time, sizeof time, "%02d:%02d",
                 static_cast<int>(clock.hours().count()),
                 static_cast<int>(clock.minutes().count()));
-  return std::string(names::SolarTermName(term.index)) + " " + time +
-         "（北京时间）";
+  return time;
+}
+
+// 立春 16:27（北京时间）: the minute the term begins, in China Standard Time.
+std::string TermLine(const SolarTermOnDay& term) {
+  return std::string(names::SolarTermName(term.index)) + " " +
+         ClockText(term.term.instant) + "（北京时间）";
 }
 
 // 除夕 first, then every festival of the day in table order.
@@ -92,6 +100,54 @@ std::string OfficialLine(const OfficialDays& official, chr::sys_days date) {
   }
   if (answer->statutory) line += " 法定假日";
   return line;
+}
+
+// 东风解冻 三九第5天 望 21:13: the pentad, which every day has, then the
+// dog days (or 出伏), the nines, 入梅 or 出梅 on their own days, and the
+// phase of the Moon with its minute on the day it falls.
+std::string SeasonsLine(const SeasonsDay& seasons,
+                        const std::optional<MoonPhaseInstant>& phase) {
+  std::string line{names::Pentad(seasons.pentad.index)};
+  const auto add = [&line](std::string_view part) {
+    line += ' ';
+    line += part;
+  };
+  if (seasons.dogDay) add(DogDayText(*seasons.dogDay));
+  if (seasons.dogDaysEnd) add(names::kDogDaysEnd);
+  if (seasons.nine) add(NineDayText(*seasons.nine));
+  if (seasons.plumRain == PlumRainDay::kBegins) add(names::kPlumRainBegins);
+  if (seasons.plumRain == PlumRainDay::kEnds) add(names::kPlumRainEnds);
+  if (phase) {
+    add(MoonPhaseName(phase->phase));
+    add(ClockText(phase->instant));
+  }
+  return line;
+}
+
+// The first `count` characters of a UTF-8 text.
+std::string_view Head(std::string_view text, int count) {
+  std::size_t end = 0;
+  for (int taken = 0; end < text.size(); ++end) {
+    const bool leadByte =
+        (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+    if (leadByte && taken++ == count) break;
+  }
+  return text.substr(0, end);
+}
+
+// 建 角木蛟 海中金 冲马煞南 甲不开仓 子不问卜: the officer, the mansion in
+// full, the day's 纳音, its 冲 and 煞, and what 彭祖百忌 forbids on the day's
+// stem and on its branch. Each line of 彭祖百忌 is eight characters, the
+// four that forbid and the four that say what comes of it; the first four
+// say what the day forbids and keep the line short enough for the tooltip.
+std::string AlmanacLine(const AlmanacDay& almanac) {
+  constexpr int kForbidden = 4;
+  const int stem = (almanac.day - 1) % 10, branch = (almanac.day - 1) % 12;
+  return std::string(names::Officer(almanac.officer)) + " " +
+         std::string(names::MansionFull(almanac.mansion)) + " " +
+         std::string(names::Nayin(almanac.day)) + " " + ClashText(almanac) +
+         " " + std::string(Head(names::PengzuStem(stem), kForbidden)) + " " +
+         std::string(Head(names::PengzuBranch(branch), kForbidden));
 }
 
 }  // namespace
@@ -125,6 +181,9 @@ std::string DayDetailsText(const CnCalendar& calendar, int year, int month,
   if (year > official.lastYear()) {
     addLine(std::to_string(year) + "年调休安排尚未收录");
   }
+  addLine(
+      SeasonsLine(SeasonsOn(year, month, day), MoonPhaseOn(year, month, day)));
+  addLine(AlmanacLine(AlmanacOn(year, month, day)));
   if (calendar.MonthStartUncertain(lunar.year, lunar.month,
                                    lunar.isLeapMonth)) {
     addLine("注：" +

@@ -21,19 +21,29 @@ namespace {
 
 using HoverTest = WindowTest;
 
+// The seasons and the almanac worked out by hand: 雨水 2-19, 惊蛰 3-05 (the
+// 卯 month) and 春分 3-20 begin their pentads; the nines count from 冬至
+// 2023-12-22 to 3-11; no phase of the Moon falls on these days (last quarter
+// 3-03, new moon 3-10, full moon 3-25).
 const char kMarch1[] =
     "2024年3月1日 星期五\n"
     "农历甲辰年正月廿一（小月，29天）\n"
-    "甲辰年 丙寅月 甲子日 属龙";
+    "甲辰年 丙寅月 甲子日 属龙\n"
+    "草木萌动 八九第8天\n"
+    "开 鬼金羊 海中金 冲马煞南 甲不开仓 子不问卜";
 const char kMarch8[] =
     "2024年3月8日 星期五\n"
     "农历甲辰年正月廿八（小月，29天）\n"
     "甲辰年 丁卯月 辛未日 属龙\n"
-    "妇女节";
+    "妇女节\n"
+    "桃始华 九九第6天\n"
+    "定 亢金龙 路旁土 冲牛煞西 辛不合酱 未不服药";
 const char kMarch31[] =
     "2024年3月31日 星期日\n"
     "农历甲辰年二月廿二（大月，30天）\n"
-    "甲辰年 丁卯月 甲午日 属龙";
+    "甲辰年 丁卯月 甲午日 属龙\n"
+    "始电\n"
+    "平 星日马 沙中金 冲鼠煞北 甲不开仓 午不苫盖";
 
 // A tooltip that goes fades out for a moment, still visible; then it is
 // gone.
@@ -173,10 +183,12 @@ TEST_F(HoverTest, RightClickCopiesTheDayOrGoesBackToToday) {
 TEST_F(HoverTest, TheScreenReaderHearsTodaysDetails) {
   const QString march15 = QStringLiteral(
       "。今天：2024年3月15日 星期五，农历甲辰年二月初六（大月，30天），"
-      "甲辰年 丁卯月 戊寅日 属龙，消费者权益日");
+      "甲辰年 丁卯月 戊寅日 属龙，消费者权益日，鹰化为鸠，"
+      "闭 牛金牛 城头土 冲猴煞北 戊不受田 寅不祭祀");
   const QString march16 = QStringLiteral(
       "。今天：2024年3月16日 星期六，农历甲辰年二月初七（大月，30天），"
-      "甲辰年 丁卯月 己卯日 属龙");
+      "甲辰年 丁卯月 己卯日 属龙，鹰化为鸠，"
+      "建 女土蝠 城头土 冲鸡煞西 己不破券 卯不穿井");
   const auto said = [&] {
     return QAccessible::queryAccessibleInterface(window.CanvasControl())
         ->text(QAccessible::Description);

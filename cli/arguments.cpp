@@ -70,14 +70,19 @@ constexpr std::string_view kUsage =
   quillet-lunar -h | --help | --version
       this text; the program's version
 
---json writes one JSON object a line instead; a day's object ends with
-"official" (null, or kind rest or work, holiday, statutory, source notice or
-rules) and "workday" (true, false, or null). Days 1901-02-19 .. 2100-12-31,
-lunar years 1901 .. 2100 and solar terms of 1901 .. 2100 are served; days are
-reckoned in UTC+8. --traditional writes the names in the traditional script
-(龍, 臘月, 驚蟄). -- ends the options. Exit status: 0 success; 2 bad input or
-arguments (one line on standard error); 1 output that could not be written
-(workday: as above, and 4 when -v's line could not be written).
+--json writes one JSON object a line instead; a day's object has, after the
+lunar date, "official" (null, or kind rest or work, holiday, statutory, source
+notice or rules), "workday" (true, false, or null), "dog_days" (初伏第3天, 出伏
+or null), "nines" (三九第5天 or null), "plum_rain" (入梅, 出梅 or null),
+"moon_phase" (null, or name 朔 上弦 望 下弦 and instant), "pentad" (name and
+index 0..71, 小寒's first 0) and "almanac" (officer, mansion, nayin, clash,
+sha and pengzu, the day's two lines of 彭祖百忌). Days 1901-02-19 ..
+2100-12-31, lunar years 1901 .. 2100 and solar terms of 1901 .. 2100 are
+served; days are reckoned in UTC+8. --traditional writes the names in the
+traditional script (龍, 臘月, 驚蟄). -- ends the options. Exit status: 0
+success; 2 bad input or arguments (one line on standard error); 1 output that
+could not be written (workday: as above, and 4 when -v's line could not be
+written).
 
 休 and 班 come from the notices of 2006 to the latest built in; later years
 are read from quillet/official-days.tsv under $XDG_DATA_HOME (or

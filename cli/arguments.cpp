@@ -37,6 +37,15 @@ constexpr std::string_view kUsage =
   quillet-lunar [--traditional] [--json] --terms YEAR
       the 24 solar terms of a Gregorian year, 小寒 first: the day, the name and
       the instant, all in China Standard Time (UTC+8)
+  quillet-lunar [--traditional] [--json] --hours YYYY-MM-DD [--rat-hour]
+      the day's double hours (时辰), one a line with the stem and branch of
+      the hour (by 五鼠遁 from the day's stem), e.g. 01:00-03:00 丑时 丁丑.
+      The day runs from midnight: the 子 hour is split into its 早子,
+      00:00-01:00, and its 晚子, 23:00-24:00, which belongs to the day it
+      falls in though its stem and branch are those of the next day's 子
+      hour. --rat-hour begins the day at 23:00 the evening before, the older
+      reckoning: twelve hours, 23:00-01:00 子时 first, and 23:00-24:00 is
+      the next day's
   quillet-lunar cal [-3] [--monday] [--traditional] [--color=WHEN] [YEAR [MONTH]]
       a month as a grid with each day's lunar label under its number: this
       month, MONTH of YEAR, or all of YEAR; -3 adds the months before and
@@ -216,6 +225,10 @@ Request ParseArguments(std::span<const std::string_view> args,
       request.json = flags.Take(arg);
     } else if (arg == "--leap") {
       request.leap = flags.Take(arg);
+    } else if (arg == "--rat-hour") {
+      request.ratHour = flags.Take(arg);
+    } else if (arg == "--hours") {
+      form = Form::kHours;
     } else if (arg == "--tsv") {
       form = Form::kRange;
     } else if (arg == "--to-gregorian") {
@@ -231,7 +244,7 @@ Request ParseArguments(std::span<const std::string_view> args,
             (modeFlag == arg
                  ? "option " + Quoted(arg) + " is given twice"
                  : Quoted(arg) + " does not go with " + Quoted(modeFlag)) +
-            ": choose one of --tsv, --to-gregorian and --terms");
+            ": choose one of --tsv, --to-gregorian, --terms and --hours");
       }
       mode = form;
       modeFlag = arg;
@@ -244,6 +257,9 @@ Request ParseArguments(std::span<const std::string_view> args,
   const bool traditional = request.script == Script::kTraditional;
   if (request.leap && request.form != Form::kToGregorian) {
     throw UsageError("--leap goes only with --to-gregorian");
+  }
+  if (request.ratHour && request.form != Form::kHours) {
+    throw UsageError("--rat-hour goes only with --hours");
   }
   switch (request.form) {
     case Form::kDay:
@@ -289,6 +305,11 @@ Request ParseArguments(std::span<const std::string_view> args,
                   "--terms needs YEAR (see quillet-lunar --help)");
       request.year = ParseNumber("year", positional[0]);
       CheckRange("year", request.year, kFirstSolarTermYear, kLastSolarTermYear);
+      break;
+    case Form::kHours:
+      ExpectCount(positional, 1,
+                  "--hours needs YYYY-MM-DD (see quillet-lunar --help)");
+      request.from = ParseServedDate("date", positional[0]);
       break;
     default:
       break;

@@ -7,6 +7,7 @@
 #include "cli/cal.h"
 #include "cli/date_list.h"
 #include "cli/day_line.h"
+#include "cli/hours.h"
 #include "cli/ics.h"
 #include "cli/json_lines.h"
 #include "cli/workday.h"
@@ -94,6 +95,14 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
         ++index;
       }
       out.Write(rows);
+      break;
+    }
+    case Form::kHours: {
+      const DayBoundary boundary =
+          request.ratHour ? DayBoundary::kRatHour : DayBoundary::kMidnight;
+      out.Write(request.json
+                    ? HoursJson(request.from, boundary, request.script)
+                    : HoursText(request.from, boundary, request.script));
       break;
     }
   }

@@ -120,7 +120,8 @@ int RunCal(std::span<const std::string_view> args, const Context& context,
   CalStyle style{.mondayFirst = request.mondayFirst,
                  .script = request.script,
                  .today = context.today,
-                 .official = &OfficialDaysOf(context)};
+                 .official = &OfficialDaysOf(context),
+                 .seasons = true};
   switch (request.color) {
     case ColorChoice::kAlways:
       style.color = true;

@@ -62,7 +62,7 @@ constexpr std::string_view kUsage =
       checks a file of later notices, the format of official-days.tsv, and
       prints the years it adds; 0 when it is sound, 2 when it is refused
   quillet-lunar ics [--festivals] [--terms] [--days] [--holidays]
-                    [--anniversary NAME YYYY-MM-DD]...
+                    [--seasons] [--moon] [--anniversary NAME YYYY-MM-DD]...
                     [--leap-rule when-present|ordinary|leap-only]
                     [--missing-day last|skip] [--remind DAYS]
                     [--traditional] [--output FILE] FROM TO
@@ -70,12 +70,15 @@ constexpr std::string_view kUsage =
       import into a calendar program: one all-day event for every festival
       (--festivals), solar term (--terms), day's lunar date (--days), span
       of days off and make-up workday of the notices of those years
-      (--holidays) and lunar anniversary, such as a lunar birthday
-      (--anniversary, repeatable: the Gregorian day of the birth, wedding
-      or death; --leap-rule says where a leap-month date goes in years
-      without that leap month, --missing-day where a 三十 goes in a month
-      of 29 days). --remind adds an alarm DAYS days before each event. To standard output, or written
-      whole to FILE; DTSTAMP is SOURCE_DATE_EPOCH when that is set.
+      (--holidays), first day of 初伏, 中伏, 末伏, 出伏, of each nine (一九
+      .. 九九), 入梅 and 出梅 (--seasons), phase of the Moon, its time in
+      the description (--moon), and lunar anniversary, such as a lunar
+      birthday (--anniversary, repeatable: the Gregorian day of the birth,
+      wedding or death; --leap-rule says where a leap-month date goes in
+      years without that leap month, --missing-day where a 三十 goes in a
+      month of 29 days). --remind adds an alarm DAYS days before each
+      event. To standard output, or written whole to FILE; DTSTAMP is
+      SOURCE_DATE_EPOCH when that is set.
   quillet-lunar -h | --help | --version
       this text; the program's version
 

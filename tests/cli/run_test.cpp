@@ -187,6 +187,60 @@ TEST(RunTest, HoursOfTheDay) {
   }
 }
 
+// The DTSTART and SUMMARY of each event of a calendar, "20240715 初伏".
+std::vector<std::string> DaysAndSummaries(const std::string& calendar) {
+  std::vector<std::string> events;
+  std::istringstream lines{calendar};
+  std::string line, day;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.starts_with("DTSTART;VALUE=DATE:")) day = line.substr(19);
+    if (line.starts_with("SUMMARY:"))
+      events.push_back(day + " " + line.substr(8));
+  }
+  return events;
+}
+
+// The seasons of 2024, worked out by hand: the nines of 冬至 2023 (12月22日)
+// from 三九, 2024-01-09, to 九九, 2024-03-03, and the 一九 and 二九 of 冬至
+// 2024 (12月21日): every nine whose first day falls in the year, nine of
+// them; 入梅 and 出梅 (the first 丙 day from 芒种, 6月5日, and the first 未
+// day from 小暑, 7月6日, itself a 未 day); the dog days as published, 初伏
+// 7月15日, 中伏 7月25日 (20 days: 立秋 8月7日 has its first 庚 day on the
+// 14th), 末伏 8月14日, 出伏 8月24日. Fifteen events.
+TEST(RunTest, IcsSeasonsAndMoon) {
+  const Outcome seasons =
+      RunWith({"ics", "--seasons", "2024", "2024"}, 2024y / 1 / 1);
+  EXPECT_EQ(seasons.status, 0);
+  EXPECT_EQ(
+      DaysAndSummaries(seasons.out),
+      (std::vector<std::string>{
+          "20240109 三九", "20240118 四九", "20240127 五九", "20240205 六九",
+          "20240214 七九", "20240223 八九", "20240303 九九", "20240611 入梅",
+          "20240706 出梅", "20240715 初伏", "20240725 中伏", "20240814 末伏",
+          "20240824 出伏", "20241221 一九", "20241230 二九"}));
+  EXPECT_NE(seasons.out.find("UID:20240725-season-dog-middle@quillet\r\n"),
+            std::string::npos);
+  EXPECT_NE(seasons.out.find("DESCRIPTION:中伏 20天\r\n"), std::string::npos);
+  // 2025 has twelve full moons; that of 7 October at 03:47 UT.
+  const Outcome moon =
+      RunWith({"ics", "--moon", "2025", "2025"}, 2024y / 1 / 1);
+  EXPECT_EQ(moon.status, 0);
+  const std::vector<std::string> phases = DaysAndSummaries(moon.out);
+  EXPECT_EQ(std::count_if(phases.begin(), phases.end(),
+                          [](const std::string& event) {
+                            return event.ends_with(" 望");
+                          }),
+            12);
+  EXPECT_NE(moon.out.find("UID:20251007-moon-full@quillet\r\n"
+                          "DTSTAMP:19700101T000000Z\r\n"
+                          "DTSTART;VALUE=DATE:20251007\r\n"
+                          "DTEND;VALUE=DATE:20251008\r\n"
+                          "SUMMARY:望\r\n"
+                          "DESCRIPTION:望 2025-10-07 11:47 (UTC+8)\r\n"),
+            std::string::npos);
+}
+
 TEST(RunTest, CalColourOnlyWhereAskedFor) {
   const struct {
     std::vector<std::string_view> args;

@@ -37,6 +37,15 @@ constexpr std::string_view kUsage =
   quillet-lunar [--traditional] [--json] --terms YEAR
       the 24 solar terms of a Gregorian year, 小寒 first: the day, the name and
       the instant, all in China Standard Time (UTC+8)
+  quillet-lunar [--traditional] [--json] --hours YYYY-MM-DD [--rat-hour]
+      the day's double hours (时辰), one a line with the stem and branch of
+      the hour (by 五鼠遁 from the day's stem), e.g. 01:00-03:00 丑时 丁丑.
+      The day runs from midnight: the 子 hour is split into its 早子,
+      00:00-01:00, and its 晚子, 23:00-24:00, which belongs to the day it
+      falls in though its stem and branch are those of the next day's 子
+      hour. --rat-hour begins the day at 23:00 the evening before, the older
+      reckoning: twelve hours, 23:00-01:00 子时 first, and 23:00-24:00 is
+      the next day's
   quillet-lunar cal [-3] [--monday] [--traditional] [--color=WHEN] [YEAR [MONTH]]
       a month as a grid with each day's lunar label under its number: this
       month, MONTH of YEAR, or all of YEAR; -3 adds the months before and
@@ -53,7 +62,7 @@ constexpr std::string_view kUsage =
       checks a file of later notices, the format of official-days.tsv, and
       prints the years it adds; 0 when it is sound, 2 when it is refused
   quillet-lunar ics [--festivals] [--terms] [--days] [--holidays]
-                    [--anniversary NAME YYYY-MM-DD]...
+                    [--seasons] [--moon] [--anniversary NAME YYYY-MM-DD]...
                     [--leap-rule when-present|ordinary|leap-only]
                     [--missing-day last|skip] [--remind DAYS]
                     [--traditional] [--output FILE] FROM TO
@@ -61,23 +70,31 @@ constexpr std::string_view kUsage =
       import into a calendar program: one all-day event for every festival
       (--festivals), solar term (--terms), day's lunar date (--days), span
       of days off and make-up workday of the notices of those years
-      (--holidays) and lunar anniversary, such as a lunar birthday
-      (--anniversary, repeatable: the Gregorian day of the birth, wedding
-      or death; --leap-rule says where a leap-month date goes in years
-      without that leap month, --missing-day where a 三十 goes in a month
-      of 29 days). --remind adds an alarm DAYS days before each event. To standard output, or written
-      whole to FILE; DTSTAMP is SOURCE_DATE_EPOCH when that is set.
+      (--holidays), first day of 初伏, 中伏, 末伏, 出伏, of each nine (一九
+      .. 九九), 入梅 and 出梅 (--seasons), phase of the Moon, its time in
+      the description (--moon), and lunar anniversary, such as a lunar
+      birthday (--anniversary, repeatable: the Gregorian day of the birth,
+      wedding or death; --leap-rule says where a leap-month date goes in
+      years without that leap month, --missing-day where a 三十 goes in a
+      month of 29 days). --remind adds an alarm DAYS days before each
+      event. To standard output, or written whole to FILE; DTSTAMP is
+      SOURCE_DATE_EPOCH when that is set.
   quillet-lunar -h | --help | --version
       this text; the program's version
 
---json writes one JSON object a line instead; a day's object ends with
-"official" (null, or kind rest or work, holiday, statutory, source notice or
-rules) and "workday" (true, false, or null). Days 1901-02-19 .. 2100-12-31,
-lunar years 1901 .. 2100 and solar terms of 1901 .. 2100 are served; days are
-reckoned in UTC+8. --traditional writes the names in the traditional script
-(龍, 臘月, 驚蟄). -- ends the options. Exit status: 0 success; 2 bad input or
-arguments (one line on standard error); 1 output that could not be written
-(workday: as above, and 4 when -v's line could not be written).
+--json writes one JSON object a line instead; a day's object has, after the
+lunar date, "official" (null, or kind rest or work, holiday, statutory, source
+notice or rules), "workday" (true, false, or null), "dog_days" (初伏第3天, 出伏
+or null), "nines" (三九第5天 or null), "plum_rain" (入梅, 出梅 or null),
+"moon_phase" (null, or name 朔 上弦 望 下弦 and instant), "pentad" (name and
+index 0..71, 小寒's first 0) and "almanac" (officer, mansion, nayin, clash,
+sha and pengzu, the day's two lines of 彭祖百忌). Days 1901-02-19 ..
+2100-12-31, lunar years 1901 .. 2100 and solar terms of 1901 .. 2100 are
+served; days are reckoned in UTC+8. --traditional writes the names in the
+traditional script (龍, 臘月, 驚蟄). -- ends the options. Exit status: 0
+success; 2 bad input or arguments (one line on standard error); 1 output that
+could not be written (workday: as above, and 4 when -v's line could not be
+written).
 
 休 and 班 come from the notices of 2006 to the latest built in; later years
 are read from quillet/official-days.tsv under $XDG_DATA_HOME (or
@@ -211,6 +228,10 @@ Request ParseArguments(std::span<const std::string_view> args,
       request.json = flags.Take(arg);
     } else if (arg == "--leap") {
       request.leap = flags.Take(arg);
+    } else if (arg == "--rat-hour") {
+      request.ratHour = flags.Take(arg);
+    } else if (arg == "--hours") {
+      form = Form::kHours;
     } else if (arg == "--tsv") {
       form = Form::kRange;
     } else if (arg == "--to-gregorian") {
@@ -226,7 +247,7 @@ Request ParseArguments(std::span<const std::string_view> args,
             (modeFlag == arg
                  ? "option " + Quoted(arg) + " is given twice"
                  : Quoted(arg) + " does not go with " + Quoted(modeFlag)) +
-            ": choose one of --tsv, --to-gregorian and --terms");
+            ": choose one of --tsv, --to-gregorian, --terms and --hours");
       }
       mode = form;
       modeFlag = arg;
@@ -239,6 +260,9 @@ Request ParseArguments(std::span<const std::string_view> args,
   const bool traditional = request.script == Script::kTraditional;
   if (request.leap && request.form != Form::kToGregorian) {
     throw UsageError("--leap goes only with --to-gregorian");
+  }
+  if (request.ratHour && request.form != Form::kHours) {
+    throw UsageError("--rat-hour goes only with --hours");
   }
   switch (request.form) {
     case Form::kDay:
@@ -284,6 +308,11 @@ Request ParseArguments(std::span<const std::string_view> args,
                   "--terms needs YEAR (see quillet-lunar --help)");
       request.year = ParseNumber("year", positional[0]);
       CheckRange("year", request.year, kFirstSolarTermYear, kLastSolarTermYear);
+      break;
+    case Form::kHours:
+      ExpectCount(positional, 1,
+                  "--hours needs YYYY-MM-DD (see quillet-lunar --help)");
+      request.from = ParseServedDate("date", positional[0]);
       break;
     default:
       break;

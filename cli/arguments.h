@@ -25,18 +25,20 @@ enum class Form {
   kRange,        // --tsv FROM TO
   kToGregorian,  // --to-gregorian YEAR MONTH DAY [--leap]
   kTerms,        // --terms YEAR
+  kHours,        // --hours YYYY-MM-DD [--rat-hour]
 };
 
 struct Request {
   Form form = Form::kHelp;
   Script script = Script::kSimplified;
   bool json = false;
-  std::chrono::year_month_day from{};  // kDay's day; kRange's first day
+  std::chrono::year_month_day from{};  // kDay's, kHours' day; kRange's first
   std::chrono::year_month_day to{};    // kRange's last day
   int year = 0;                        // kToGregorian, kTerms
   int month = 0;                       // kToGregorian
   int day = 0;                         // kToGregorian
   bool leap = false;                   // kToGregorian
+  bool ratHour = false;                // kHours: the day begins at 23:00
 };
 
 // Reads the arguments that follow the program's name. `today` (the local

@@ -9,6 +9,8 @@
 
 #include "cli/text_width.h"
 #include "lunar/lunar_names.h"
+#include "lunar/moon_phases.h"
+#include "lunar/seasons.h"
 #include "monthview/day_key.h"
 #include "monthview/day_label.h"
 
@@ -228,6 +230,11 @@ void AppendRow(std::string& text, const std::vector<MonthBlock>& blocks) {
   };
   appendLines(gridHeight, &MonthBlock::grid);
   appendLines(listHeight, &MonthBlock::longNames);
+  std::size_t seasonsHeight = 0;
+  for (const MonthBlock& block : blocks) {
+    seasonsHeight = std::max(seasonsHeight, block.seasons.size());
+  }
+  appendLines(seasonsHeight, &MonthBlock::seasons);
   std::size_t holidayHeight = 0;
   for (const MonthBlock& block : blocks) {
     holidayHeight = std::max(holidayHeight, block.holidays.size());
@@ -329,6 +336,52 @@ std::vector<std::string> HolidayLines(chr::year_month month,
   return lines;
 }
 
+std::vector<std::string> SeasonLines(chr::year_month month) {
+  const chr::sys_days monthFirst{month / 1};
+  const chr::sys_days monthLast{month / chr::last};
+  const int year = static_cast<int>(month.year());
+  std::vector<std::pair<chr::sys_days, std::string>> days;
+  const auto add = [&](chr::sys_days day, std::string_view name) {
+    if (day >= monthFirst && day <= monthLast) {
+      days.push_back({day, std::string{name}});
+    }
+  };
+  const DogDaysOfYear dog = DogDaysOf(year);
+  add(dog.firstBegins, "入伏");
+  add(dog.middleBegins, names::DogDaysPeriodName(1));
+  add(dog.lastBegins, names::DogDaysPeriodName(2));
+  add(dog.end, names::kDogDaysEnd);
+  // The nines that began at the last winter solstice and at this year's.
+  for (const int solsticeYear : {year - 1, year}) {
+    const chr::sys_days first = NinesBegin(solsticeYear);
+    for (int nine = 1; nine <= 9; ++nine) {
+      add(first + chr::days{9 * (nine - 1)}, names::NineName(nine));
+    }
+  }
+  const PlumRainOfYear plum = PlumRainOf(year);
+  add(plum.begins, names::kPlumRainBegins);
+  add(plum.ends, names::kPlumRainEnds);
+  for (const MoonPhaseInstant& phase : MoonPhases(year)) {
+    if (phase.phase != MoonPhase::kFull) continue;
+    const chr::sys_seconds local = phase.instant + kChinaStandardTimeOffset;
+    const chr::sys_days day = chr::floor<chr::days>(local);
+    const chr::hh_mm_ss time{local - day};
+    char clock[8];
+    std::snprintf(clock, sizeof clock, "%02d:%02d",
+                  static_cast<int>(time.hours().count()) % 24,
+                  static_cast<int>(time.minutes().count()) % 60);
+    add(day, std::string{MoonPhaseName(MoonPhase::kFull)} + " " + clock);
+  }
+  std::stable_sort(days.begin(), days.end(), [](const auto& a, const auto& b) {
+    return a.first < b.first;
+  });
+  std::vector<std::string> entries;
+  for (const auto& [day, name] : days) {
+    entries.push_back(MonthDay(chr::year_month_day{day}) + " " + name);
+  }
+  return PackedNames(entries);
+}
+
 int DisplayWidth(std::string_view utf8) {
   int width = 0;
   while (!utf8.empty()) {
@@ -412,6 +465,7 @@ MonthBlock LayOutMonth(const CnCalendar& calendar, chr::year_month month,
     block.grid.push_back(labels);
   }
   block.longNames = PackedNames(longNames);
+  if (style.seasons) block.seasons = SeasonLines(month);
   if (style.official) block.holidays = HolidayLines(month, *style.official);
   return block;
 }

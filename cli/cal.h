@@ -35,6 +35,9 @@ struct CalStyle {
   // Where set, each day off carries 休 beside its number and each make-up
   // workday 班, and the holidays of the month are listed under the grid.
   const OfficialDays* official = nullptr;
+  // Where set, the first days of the seasons and the full moons of the
+  // month are listed under the grid (SeasonLines).
+  bool seasons = false;
 };
 
 // One month: its grid lines (title, weekdays, a line of numbers and a line of
@@ -44,11 +47,20 @@ struct CalStyle {
 // "国庆节、中秋节 休 10月1日至8日 8天" over "  班 9月28日、10月11日"; in a
 // year after the table's last, the statutory days and "2028年调休安排尚未收录".
 // Every line is kMonthWidth columns wide.
+// Between the two, where CalStyle::seasons is set, the first days of the
+// seasons and the full moons, in the order of their days: "7月15日 入伏",
+// "7月21日 望 18:17" (the instant to the minute in UTC+8).
 struct MonthBlock {
   std::vector<std::string> grid;
   std::vector<std::string> longNames;
+  std::vector<std::string> seasons;
   std::vector<std::string> holidays;
 };
+
+// The lines of a month's seasons, each kMonthWidth columns: 入伏, 中伏, 末伏
+// and 出伏; the first day of each nine, 一九 .. 九九; 入梅 and 出梅; and each
+// full moon, 望, with its time.
+std::vector<std::string> SeasonLines(std::chrono::year_month month);
 
 // The lines of the holidays under a month's grid, each kMonthWidth columns.
 std::vector<std::string> HolidayLines(std::chrono::year_month month,

@@ -9,6 +9,8 @@
 #include "cli/arguments.h"
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
+#include "lunar/moon_phases.h"
+#include "lunar/seasons.h"
 #include "monthview/festivals.h"
 
 namespace quillet::lunar_cli {
@@ -33,6 +35,11 @@ constexpr Wording kTermCategory{"节气", "節氣"};
 constexpr Wording kDayCategory{"农历", "農曆"};
 constexpr Wording kAnniversaryCategory{"农历纪念日", "農曆紀念日"};
 constexpr Wording kHolidayCategory{"节假日安排", "節假日安排"};
+constexpr Wording kSeasonsCategory{"时令", "時令"};
+constexpr std::string_view kMoonCategory = "月相";
+// Identifiers of the phases, in MoonPhase's order.
+constexpr std::string_view kPhaseKinds[] = {"new", "first-quarter", "full",
+                                            "last-quarter"};
 // The make-up workday of a holiday: "国庆节调休 上班".
 constexpr Wording kMakeUp{"调休", "調休"};
 constexpr Wording kMakeUpDays{"调休上班", "調休上班"};
@@ -135,10 +142,10 @@ class EventList {
         (chr::sys_days{last_} - chr::sys_days{first_}).count() + 1);
     const auto years =
         static_cast<std::size_t>(request.toYear - request.fromYear + 1);
-    events_.reserve((request.days ? days : 0) +
-                    (request.festivals ? days / 5 : 0) +
-                    (request.terms ? 24 * years : 0) +
-                    request.anniversaries.size() * years);
+    events_.reserve(
+        (request.days ? days : 0) + (request.festivals ? days / 5 : 0) +
+        (request.terms ? 24 * years : 0) + (request.seasons ? 15 * years : 0) +
+        (request.moon ? 50 * years : 0) + request.anniversaries.size() * years);
   }
 
   std::vector<AllDayEvent> Take() {
@@ -146,6 +153,8 @@ class EventList {
     if (request_.terms) AddTerms();
     if (request_.days) AddDays();
     if (request_.holidays) AddHolidays();
+    if (request_.seasons) AddSeasons();
+    if (request_.moon) AddMoonPhases();
     for (std::size_t i = 0; i < request_.anniversaries.size(); ++i) {
       const auto begin = request_.anniversaries.begin();
       // The same anniversary asked for twice is written once.
@@ -328,6 +337,63 @@ class EventList {
     }
   }
 
+  void AddSeasons() {
+    const std::string_view category = In(kSeasonsCategory);
+    const auto add = [&](chr::sys_days day, std::string_view kind,
+                         std::string_view name, std::string description) {
+      const chr::year_month_day date{day};
+      if (!InRange(date)) return;
+      Add(DayUid(date, "season-" + std::string{kind}), date, std::string{name},
+          std::move(description), category);
+    };
+    // A period of the dog days with its length: "中伏 20天".
+    const auto period = [](int index, chr::sys_days from, chr::sys_days to) {
+      return std::string{names::DogDaysPeriodName(index)} + " " +
+             std::to_string((to - from).count()) + "天";
+    };
+    for (int year = request_.fromYear; year <= request_.toYear; ++year) {
+      const DogDaysOfYear dog = DogDaysOf(year);
+      add(dog.firstBegins, "dog-first", names::DogDaysPeriodName(0),
+          period(0, dog.firstBegins, dog.middleBegins));
+      add(dog.middleBegins, "dog-middle", names::DogDaysPeriodName(1),
+          period(1, dog.middleBegins, dog.lastBegins));
+      add(dog.lastBegins, "dog-last", names::DogDaysPeriodName(2),
+          period(2, dog.lastBegins, dog.end));
+      add(dog.end, "dog-end", names::kDogDaysEnd, "");
+      const PlumRainOfYear plum = PlumRainOf(year);
+      add(plum.begins, "plum-begins", names::kPlumRainBegins, "");
+      add(plum.ends, "plum-ends", names::kPlumRainEnds, "");
+    }
+    // The nines that begin in the years asked for: those of the winter
+    // solstice before FROM run into it.
+    for (int year = request_.fromYear - 1; year <= request_.toYear; ++year) {
+      const chr::sys_days first = NinesBegin(year);
+      for (int nine = 1; nine <= 9; ++nine) {
+        add(first + chr::days{9 * (nine - 1)}, "nine-" + std::to_string(nine),
+            names::NineName(nine), "");
+      }
+    }
+  }
+
+  void AddMoonPhases() {
+    for (int year = request_.fromYear; year <= request_.toYear; ++year) {
+      for (const MoonPhaseInstant& phase : MoonPhases(year)) {
+        const chr::year_month_day date = DayInChina(phase.instant);
+        if (!InRange(date)) continue;
+        const std::string name{MoonPhaseName(phase.phase, request_.script)};
+        // To the minute, as the table holds it: "望 2025-10-07 11:47".
+        const std::string time =
+            DateTimeText(phase.instant + kChinaStandardTimeOffset)
+                .substr(0, 16);
+        Add(DayUid(date,
+                   "moon-" +
+                       std::string{
+                           kPhaseKinds[static_cast<std::size_t>(phase.phase)]}),
+            date, name, name + " " + time + " (UTC+8)", kMoonCategory);
+      }
+    }
+  }
+
   const CnCalendar& calendar_;
   const IcsRequest& request_;
   const OfficialDays& official_;
@@ -376,6 +442,10 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
       request.days = true;
     } else if (argument == "--holidays") {
       request.holidays = true;
+    } else if (argument == "--seasons") {
+      request.seasons = true;
+    } else if (argument == "--moon") {
+      request.moon = true;
     } else if (argument == "--traditional") {
       request.script = Script::kTraditional;
     } else if (argument == "--anniversary") {
@@ -426,10 +496,11 @@ IcsRequest ParseIcsArguments(std::span<const std::string_view> arguments) {
                      std::string{years[1]});
   }
   if (!request.festivals && !request.terms && !request.days &&
-      !request.holidays && request.anniversaries.empty()) {
+      !request.holidays && !request.seasons && !request.moon &&
+      request.anniversaries.empty()) {
     throw UsageError(
         "ics has nothing to write: give --festivals, --terms, --days, "
-        "--holidays or --anniversary");
+        "--holidays, --seasons, --moon or --anniversary");
   }
   return request;
 }
@@ -484,7 +555,8 @@ int RunIcs(std::span<const std::string_view> args, const Context& context,
     // Years no notice covers get no events: said only where the file would
     // otherwise be empty without a word.
     const bool onlyHolidays = !request.festivals && !request.terms &&
-                              !request.days && request.anniversaries.empty();
+                              !request.days && !request.seasons &&
+                              !request.moon && request.anniversaries.empty();
     if (onlyHolidays && (request.toYear < official.firstYear() ||
                          request.fromYear > official.lastYear())) {
       errors.Write("quillet-lunar: ics --holidays: no notice of " +

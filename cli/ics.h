@@ -3,7 +3,7 @@
 // occurrence, every date Quillet's own.
 //
 //   quillet-lunar ics [--festivals] [--terms] [--days] [--holidays]
-//                     [--anniversary NAME YYYY-MM-DD]...
+//                     [--seasons] [--moon] [--anniversary NAME YYYY-MM-DD]...
 //                     [--leap-rule when-present|ordinary|leap-only]
 //                     [--missing-day last|skip] [--remind DAYS]
 //                     [--traditional] [--output FILE] FROM TO
@@ -37,6 +37,8 @@ struct IcsRequest {
   bool terms = false;
   bool days = false;
   bool holidays = false;  // 休 and 班 of the notices of the years FROM..TO
+  bool seasons = false;   // 三伏, 数九, 入梅 and 出梅
+  bool moon = false;      // the four phases of the Moon
   std::vector<KeptDate> anniversaries;
   LeapMonthRule leapRule = LeapMonthRule::kLeapWhenPresent;
   MissingDayRule missingDay = MissingDayRule::kLastDay;
@@ -63,7 +65,10 @@ std::chrono::sys_seconds IcsStamp(const char* sourceDateEpoch,
 // Every event asked for, in the order of their days. --holidays gives, for
 // each year FROM..TO whose notice `official` holds, one event per span of
 // days off ("国庆节 休 8天", the statutory days in the description) and one
-// per make-up workday ("国庆节调休 上班").
+// per make-up workday ("国庆节调休 上班"). --seasons gives the first days of
+// 初伏, 中伏 and 末伏 (the length of each in the description) and 出伏, the
+// first day of each nine, 入梅 and 出梅; --moon each phase of the Moon on its
+// day, its time (UTC+8) in the description.
 std::vector<ical::AllDayEvent> IcsEvents(
     const CnCalendar& calendar, const IcsRequest& request,
     const OfficialDays& official = OfficialDays::BuiltIn());

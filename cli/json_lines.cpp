@@ -3,8 +3,11 @@
 #include <charconv>
 #include <optional>
 
+#include "lunar/almanac.h"
 #include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
+#include "lunar/moon_phases.h"
+#include "lunar/seasons.h"
 #include "monthview/festivals.h"
 
 namespace quillet::lunar_cli {
@@ -40,11 +43,62 @@ class ObjectWriter {
   void Bool(std::string_view key, bool value) {
     Key(key) += value ? "true" : "false";
   }
+  void Null(std::string_view key) { Key(key) += "null"; }
+  // A string, or null where there is none.
+  void StringOrNull(std::string_view key, std::string_view value) {
+    if (value.empty()) {
+      Null(key);
+    } else {
+      String(key, value);
+    }
+  }
 
  private:
   std::string& text_;
   bool first_ = true;
 };
+
+// The keys that follow "workday": the seasons of the day, its phase of the
+// Moon, its pentad and its almanac.
+void AppendSeasonsAndAlmanac(ObjectWriter& object, int y, int m, int d,
+                             Script script) {
+  const SeasonsDay seasons = SeasonsOn(y, m, d);
+  object.StringOrNull("dog_days", seasons.dogDay ? DogDayText(*seasons.dogDay)
+                                  : seasons.dogDaysEnd
+                                      ? std::string{names::kDogDaysEnd}
+                                      : std::string{});
+  object.StringOrNull("nines", seasons.nine ? NineDayText(*seasons.nine) : "");
+  object.StringOrNull("plum_rain", seasons.plumRain == PlumRainDay::kBegins
+                                       ? names::kPlumRainBegins
+                                   : seasons.plumRain == PlumRainDay::kEnds
+                                       ? names::kPlumRainEnds
+                                       : std::string_view{});
+  if (const std::optional<MoonPhaseInstant> phase = MoonPhaseOn(y, m, d)) {
+    ObjectWriter moon{object.Key("moon_phase")};
+    moon.String("name", MoonPhaseName(phase->phase, script));
+    moon.String("instant", InstantText(phase->instant));
+  } else {
+    object.Null("moon_phase");
+  }
+  {
+    ObjectWriter pentad{object.Key("pentad")};
+    pentad.String("name", names::Pentad(seasons.pentad.index, script));
+    pentad.Number("index", seasons.pentad.index);
+  }
+  const AlmanacDay almanac = AlmanacOn(y, m, d);
+  ObjectWriter entry{object.Key("almanac")};
+  entry.String("officer", names::Officer(almanac.officer, script));
+  entry.String("mansion", names::MansionFull(almanac.mansion, script));
+  entry.String("nayin", names::Nayin(almanac.day, script));
+  entry.String("clash", names::Zodiac(almanac.clash, script));
+  entry.String("sha", names::DirectionName(almanac.sha, script));
+  std::string& pengzu = entry.Key("pengzu");
+  pengzu += '[';
+  AppendJsonString(pengzu, names::PengzuStem((almanac.day - 1) % 10, script));
+  pengzu += ", ";
+  AppendJsonString(pengzu, names::PengzuBranch((almanac.day - 1) % 12, script));
+  pengzu += ']';
+}
 
 }  // namespace
 
@@ -139,6 +193,7 @@ std::string DayJson(const CnCalendar& calendar, chr::year_month_day date,
     }
     const std::optional<bool> workday = official.IsWorkday(day);
     object.Key("workday") += !workday ? "null" : *workday ? "true" : "false";
+    AppendSeasonsAndAlmanac(object, y, m, d, script);
   }
   return text + "\n";
 }

@@ -23,7 +23,13 @@ namespace quillet::lunar_cli {
 // table of 休 and 班: "official", null on an ordinary day, else {"kind":
 // "rest" or "work", "holiday": "国庆节", "statutory": true or false,
 // "source": "notice" or "rules"}; and "workday", true, false, or null where
-// no notice in the table covers the day's year.
+// no notice in the table covers the day's year. Then the seasons and the
+// almanac: "dog_days" ("初伏第3天", "出伏" or null), "nines" ("三九第5天" or
+// null), "plum_rain" ("入梅", "出梅" or null), "moon_phase" (null, or {"name":
+// "望", "instant": "2025-10-07T11:47:00+08:00"}), "pentad" ({"name":
+// "东风解冻", "index": 6}: 0..71 from 小寒's first) and "almanac"
+// ({"officer": "建", "mansion": "角木蛟", "nayin": "海中金", "clash": "马",
+// "sha": "南", "pengzu": [the stem's line, the branch's]}).
 std::string DayJson(const CnCalendar& calendar,
                     std::chrono::year_month_day date, Script script,
                     const OfficialDays& official);

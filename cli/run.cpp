@@ -7,6 +7,7 @@
 #include "cli/cal.h"
 #include "cli/date_list.h"
 #include "cli/day_line.h"
+#include "cli/hours.h"
 #include "cli/ics.h"
 #include "cli/json_lines.h"
 #include "cli/workday.h"
@@ -96,6 +97,14 @@ int RunDayForms(std::span<const std::string_view> args, const Context& context,
       out.Write(rows);
       break;
     }
+    case Form::kHours: {
+      const DayBoundary boundary =
+          request.ratHour ? DayBoundary::kRatHour : DayBoundary::kMidnight;
+      out.Write(request.json
+                    ? HoursJson(request.from, boundary, request.script)
+                    : HoursText(request.from, boundary, request.script));
+      break;
+    }
   }
   return 0;
 }
@@ -111,7 +120,8 @@ int RunCal(std::span<const std::string_view> args, const Context& context,
   CalStyle style{.mondayFirst = request.mondayFirst,
                  .script = request.script,
                  .today = context.today,
-                 .official = &OfficialDaysOf(context)};
+                 .official = &OfficialDaysOf(context),
+                 .seasons = true};
   switch (request.color) {
     case ColorChoice::kAlways:
       style.color = true;

@@ -79,7 +79,8 @@ TEST(CalTest, EveryMonthAligned) {
       const CalStyle style{.mondayFirst = monday,
                            .script = script,
                            .today = std::nullopt,
-                           .official = &OfficialDays::BuiltIn()};
+                           .official = &OfficialDays::BuiltIn(),
+                           .seasons = true};
       for (chr::year_month month = kFirstCalMonth; month <= kLastCalMonth;
            month += chr::months{1}) {
         ++months;
@@ -87,6 +88,7 @@ TEST(CalTest, EveryMonthAligned) {
         std::vector<std::string> lines = block.grid;
         lines.insert(lines.end(), block.longNames.begin(),
                      block.longNames.end());
+        lines.insert(lines.end(), block.seasons.begin(), block.seasons.end());
         lines.insert(lines.end(), block.holidays.begin(), block.holidays.end());
         for (const std::string& line : lines) {
           ASSERT_EQ(Columns(line), std::optional<int>{35})
@@ -213,6 +215,46 @@ TEST(CalTest, HolidaysListed) {
               std::vector<std::string>(row.lines.begin(), row.lines.end()))
         << static_cast<int>(row.month.year()) << "-"
         << unsigned{row.month.month()};
+  }
+}
+
+// The line with the minute of its full moon one less ("望 09:08" -> "望
+// 09:07"; none of the times here ends in :00).
+std::string MinuteEarlier(std::string line) {
+  const std::size_t at = line.find("望 ");
+  if (at == std::string::npos) return line;
+  char& last = line[at + std::string_view{"望 "}.size() + 4];
+  if (last > '0') --last;
+  return line;
+}
+
+// The seasons under a month's grid. 2024: 芒种 6月5日 (庚子), so 入梅 on
+// the first 丙 day, 6月11日; 小暑 7月6日 is itself a 未 day (辛未), 出梅; the
+// dog days as the weather services published them, 入伏 7月15日 and 中伏
+// 7月25日; 冬至 12月21日 begins 一九, 二九 nine days later. The full moons, UT
+// + 8 h: 22 June 01:08, 21 July 10:17, 15 December 09:02 UT. Those minutes
+// are rounded, and the table's instants drop the seconds, so a time may
+// also read a minute earlier.
+TEST(CalTest, SeasonsListed) {
+  const struct {
+    chr::year_month month;
+    std::vector<std::string> lines;
+  } rows[] = {
+      {2024y / 6, {"6月11日 入梅  6月22日 望 09:08"}},
+      {2024y / 7,
+       {"7月6日 出梅  7月15日 入伏", "7月21日 望 18:17  7月25日 中伏"}},
+      {2024y / 12, {"12月15日 望 17:02  12月21日 一九", "12月30日 二九"}},
+  };
+  for (const auto& row : rows) {
+    const std::vector<std::string> lines = SeasonLines(row.month);
+    ASSERT_EQ(lines.size(), row.lines.size()) << unsigned{row.month.month()};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(Columns(lines[i]), std::optional<int>{35}) << lines[i];
+      const std::string line =
+          lines[i].substr(0, lines[i].find_last_not_of(' ') + 1);
+      EXPECT_TRUE(line == row.lines[i] || line == MinuteEarlier(row.lines[i]))
+          << line << " for " << row.lines[i];
+    }
   }
 }
 

@@ -49,6 +49,11 @@ check '-v --check -h --help' workday -
 check '--check' workday --c
 check '' workday -v --c
 check '--holidays' ics --festivals --h
+check '--hours --help' --h
+check '--rat-hour' --hours 2024-07-15 --r
+check '' --tsv --ho
+check '--seasons' ics --se
+check '--moon --missing-day' ics --m
 
-echo "$(( 27 - failures )) passed, $failures failed"
+echo "$(( 32 - failures )) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -63,10 +63,10 @@ TEST(JsonLinesTest, TermObject) {
       traditional);
 }
 
-// The two keys that end a day's object, on days of the 2025 notice (国办发
-// 明电〔2024〕12号), and of 2027, which no notice here covers: 春节 2027
-// falls on 6 February, and from 2025 除夕 to 初三 are statutory.
-TEST(JsonLinesTest, OfficialDaysEndTheObject) {
+// The two keys after the festivals, before the seasons, on days of the 2025
+// notice (国办发 明电〔2024〕12号), and of 2027, which no notice here covers:
+// 春节 2027 falls on 6 February, and from 2025 除夕 to 初三 are statutory.
+TEST(JsonLinesTest, OfficialDaysFollowFestivals) {
   const CnCalendar calendar;
   const struct {
     chr::year_month_day day;
@@ -92,11 +92,71 @@ TEST(JsonLinesTest, OfficialDaysEndTheObject) {
   for (const auto& row : rows) {
     const std::string json = DayJson(calendar, row.day, Script::kSimplified,
                                      OfficialDays::BuiltIn());
-    const std::string end = std::string{row.end} + "\n";
-    ASSERT_GE(json.size(), end.size());
-    EXPECT_EQ(json.substr(json.size() - end.size()), end);
+    // Up to the object's closing brace, which the seasons' keys now follow.
+    const std::string keys = std::string{row.end};
+    const std::string expected =
+        keys.substr(0, keys.size() - 1) + R"(, "dog_days": )";
+    EXPECT_NE(json.find(expected), std::string::npos) << json;
     // The keys before them are as they were.
     EXPECT_NE(json.find(R"(, "festivals": [)"), std::string::npos);
+  }
+}
+
+// The keys after "workday", worked out by hand. The days' stems and branches
+// count from 1949-10-01, a 甲子 day; the officer from the month's branch (the
+// 节 of the month as published: 芒种 2024-06-05, 小暑 2024-07-06, 立秋
+// 2024-08-07, 白露 2025-09-07, 小寒 2025-01-05); the mansion from the 甲子
+// Sunday 2000-09-03, 虚. 2024's dog days as the weather services published
+// them: 入伏 7月15日, 出伏 8月24日. 入梅 2024: the first 丙 day from 芒种
+// (庚子): 6月11日, 丙午. The full moon of 2025-10-07, 03:47 UT. 冬至 2024 is
+// 12月21日, so 2025-01-12 is the fifth day of 三九.
+TEST(JsonLinesTest, SeasonsAndAlmanacFollowWorkday) {
+  const CnCalendar calendar;
+  const struct {
+    chr::year_month_day day;
+    Script script;
+    const char* end;
+  } rows[] = {
+      {2024y / 7 / 15, Script::kSimplified,
+       R"("dog_days": "初伏第1天", "nines": null, "plum_rain": null, )"
+       R"("moon_phase": null, "pentad": {"name": "蟋蟀居壁", "index": 37}, )"
+       R"("almanac": {"officer": "收", "mansion": "毕月乌", "nayin": "白蜡金", )"
+       R"("clash": "狗", "sha": "南", )"
+       R"("pengzu": ["庚不经络织机虚张", "辰不哭泣必主重丧"]}})"},
+      {2024y / 6 / 11, Script::kSimplified,
+       R"("dog_days": null, "nines": null, "plum_rain": "入梅", )"
+       R"("moon_phase": null, "pentad": {"name": "鵙始鸣", "index": 31}, )"
+       R"("almanac": {"officer": "建", "mansion": "室火猪", "nayin": "天河水", )"
+       R"("clash": "鼠", "sha": "北", )"
+       R"("pengzu": ["丙不修灶必见灾殃", "午不苫盖屋主更张"]}})"},
+      {2025y / 10 / 7, Script::kSimplified,
+       R"("dog_days": null, "nines": null, "plum_rain": null, )"
+       R"("moon_phase": {"name": "望", "instant": "2025-10-07T11:47:00+08:00"}, )"
+       R"("pentad": {"name": "水始涸", "index": 53}, )"
+       R"("almanac": {"officer": "建", "mansion": "觜火猴", "nayin": "大驿土", )"
+       R"("clash": "兔", "sha": "东", )"
+       R"("pengzu": ["己不破券二比并亡", "酉不会客醉坐颠狂"]}})"},
+      {2025y / 1 / 12, Script::kSimplified,
+       R"("dog_days": null, "nines": "三九第5天", "plum_rain": null, )"
+       R"("moon_phase": null, "pentad": {"name": "鹊始巢", "index": 1}, )"
+       R"("almanac": {"officer": "定", "mansion": "房日兔", "nayin": "白蜡金", )"
+       R"("clash": "猪", "sha": "东", )"
+       R"("pengzu": ["辛不合酱主人不尝", "巳不远行财物伏藏"]}})"},
+      {2024y / 8 / 24, Script::kTraditional,
+       R"("dog_days": "出伏", "nines": null, "plum_rain": null, )"
+       R"("moon_phase": null, "pentad": {"name": "鷹乃祭鳥", "index": 45}, )"
+       R"("almanac": {"officer": "建", "mansion": "氐土貉", "nayin": "石榴木", )"
+       R"("clash": "虎", "sha": "南", )"
+       R"("pengzu": ["庚不經絡織機虛張", "申不安床鬼祟入房"]}})"},
+  };
+  for (const auto& row : rows) {
+    const std::string json =
+        DayJson(calendar, row.day, row.script, OfficialDays::BuiltIn());
+    const std::string end = std::string{row.end} + "\n";
+    const std::size_t at = json.find(R"(, "dog_days": )");
+    ASSERT_NE(at, std::string::npos) << json;
+    EXPECT_EQ(json.substr(at + 2), end);
+    EXPECT_NE(json.find(R"("workday": )"), std::string::npos);
   }
 }
 

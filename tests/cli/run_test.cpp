@@ -116,6 +116,131 @@ TEST(RunTest, DateListFlushesWhenInputRunsDry) {
 
 // --color=auto colours only a terminal, and not when NO_COLOR is set;
 // always and never mean what they say.
+// A day's hours by 五鼠遁 ("甲己还加甲，乙庚丙作初，丙辛从戊起"): the 子 hour
+// of a 甲 day is 甲子, of a 庚 day 丙子, of a 辛 day 戊子, and the hours run on
+// through the cycle. 2024-02-10 is a 甲辰 day (春节), 2024-07-15 庚辰 and
+// 2024-07-16 辛巳 (counted from 1949-10-01, 甲子). 23:30 on 2024-07-15 is the
+// 晚子 of the 15th by midnight, and by the rat hour the first hour of the
+// 16th: 戊子 both ways, the day differing.
+TEST(RunTest, HoursOfTheDay) {
+  const struct {
+    std::vector<std::string_view> args;
+    const char* out;
+  } rows[] = {
+      {{"--hours", "2024-07-15"},
+       "00:00-01:00 早子 丙子\n01:00-03:00 丑时 丁丑\n03:00-05:00 寅时 戊寅\n"
+       "05:00-07:00 卯时 己卯\n07:00-09:00 辰时 庚辰\n09:00-11:00 巳时 辛巳\n"
+       "11:00-13:00 午时 壬午\n13:00-15:00 未时 癸未\n15:00-17:00 申时 甲申\n"
+       "17:00-19:00 酉时 乙酉\n19:00-21:00 戌时 丙戌\n21:00-23:00 亥时 丁亥\n"
+       "23:00-24:00 晚子 戊子\n"},
+      {{"--hours", "2024-07-16", "--rat-hour", "--traditional"},
+       "23:00-01:00 子時 戊子\n01:00-03:00 丑時 己丑\n03:00-05:00 寅時 庚寅\n"
+       "05:00-07:00 卯時 辛卯\n07:00-09:00 辰時 壬辰\n09:00-11:00 巳時 癸巳\n"
+       "11:00-13:00 午時 甲午\n13:00-15:00 未時 乙未\n15:00-17:00 申時 丙申\n"
+       "17:00-19:00 酉時 丁酉\n19:00-21:00 戌時 戊戌\n21:00-23:00 亥時 己亥\n"},
+  };
+  for (const auto& row : rows) {
+    const Outcome run = RunWith(row.args, 2024y / 1 / 1);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, row.out);
+    EXPECT_EQ(run.err, "");
+  }
+  const struct {
+    std::vector<std::string_view> args;
+    std::size_t line;  // from 0
+    const char* json;
+  } hours[] = {
+      {{"--json", "--hours", "2024-02-10"},
+       0,
+       R"({"gregorian": "2024-02-10", "name": "早子", "branch": "子", )"
+       R"("from": "2024-02-10T00:00:00+08:00", )"
+       R"("to": "2024-02-10T01:00:00+08:00", "ganzhi": "甲子", )"
+       R"("day_ganzhi": "甲辰"})"},
+      {{"--json", "--hours", "2024-07-15"},
+       12,
+       R"({"gregorian": "2024-07-15", "name": "晚子", "branch": "子", )"
+       R"("from": "2024-07-15T23:00:00+08:00", )"
+       R"("to": "2024-07-16T00:00:00+08:00", "ganzhi": "戊子", )"
+       R"("day_ganzhi": "庚辰"})"},
+      {{"--json", "--rat-hour", "--hours", "2024-07-16"},
+       0,
+       R"({"gregorian": "2024-07-16", "name": "子时", "branch": "子", )"
+       R"("from": "2024-07-15T23:00:00+08:00", )"
+       R"("to": "2024-07-16T01:00:00+08:00", "ganzhi": "戊子", )"
+       R"("day_ganzhi": "辛巳"})"},
+  };
+  for (const auto& row : hours) {
+    const Outcome run = RunWith(row.args, 2024y / 1 / 1);
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines{run.out};
+    std::string line;
+    for (std::size_t i = 0; i <= row.line; ++i) std::getline(lines, line);
+    EXPECT_EQ(line, row.json);
+  }
+  for (const std::vector<std::string_view>& args :
+       std::vector<std::vector<std::string_view>>{{"--rat-hour", "2024-07-16"},
+                                                  {"--hours"},
+                                                  {"--hours", "1901-02-18"}}) {
+    const Outcome run = RunWith(args, 2024y / 1 / 1);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+// The DTSTART and SUMMARY of each event of a calendar, "20240715 初伏".
+std::vector<std::string> DaysAndSummaries(const std::string& calendar) {
+  std::vector<std::string> events;
+  std::istringstream lines{calendar};
+  std::string line, day;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.starts_with("DTSTART;VALUE=DATE:")) day = line.substr(19);
+    if (line.starts_with("SUMMARY:"))
+      events.push_back(day + " " + line.substr(8));
+  }
+  return events;
+}
+
+// The seasons of 2024, worked out by hand: the nines of 冬至 2023 (12月22日)
+// from 三九, 2024-01-09, to 九九, 2024-03-03, and the 一九 and 二九 of 冬至
+// 2024 (12月21日): every nine whose first day falls in the year, nine of
+// them; 入梅 and 出梅 (the first 丙 day from 芒种, 6月5日, and the first 未
+// day from 小暑, 7月6日, itself a 未 day); the dog days as published, 初伏
+// 7月15日, 中伏 7月25日 (20 days: 立秋 8月7日 has its first 庚 day on the
+// 14th), 末伏 8月14日, 出伏 8月24日. Fifteen events.
+TEST(RunTest, IcsSeasonsAndMoon) {
+  const Outcome seasons =
+      RunWith({"ics", "--seasons", "2024", "2024"}, 2024y / 1 / 1);
+  EXPECT_EQ(seasons.status, 0);
+  EXPECT_EQ(
+      DaysAndSummaries(seasons.out),
+      (std::vector<std::string>{
+          "20240109 三九", "20240118 四九", "20240127 五九", "20240205 六九",
+          "20240214 七九", "20240223 八九", "20240303 九九", "20240611 入梅",
+          "20240706 出梅", "20240715 初伏", "20240725 中伏", "20240814 末伏",
+          "20240824 出伏", "20241221 一九", "20241230 二九"}));
+  EXPECT_NE(seasons.out.find("UID:20240725-season-dog-middle@quillet\r\n"),
+            std::string::npos);
+  EXPECT_NE(seasons.out.find("DESCRIPTION:中伏 20天\r\n"), std::string::npos);
+  // 2025 has twelve full moons; that of 7 October at 03:47 UT.
+  const Outcome moon =
+      RunWith({"ics", "--moon", "2025", "2025"}, 2024y / 1 / 1);
+  EXPECT_EQ(moon.status, 0);
+  const std::vector<std::string> phases = DaysAndSummaries(moon.out);
+  EXPECT_EQ(std::count_if(phases.begin(), phases.end(),
+                          [](const std::string& event) {
+                            return event.ends_with(" 望");
+                          }),
+            12);
+  EXPECT_NE(moon.out.find("UID:20251007-moon-full@quillet\r\n"
+                          "DTSTAMP:19700101T000000Z\r\n"
+                          "DTSTART;VALUE=DATE:20251007\r\n"
+                          "DTEND;VALUE=DATE:20251008\r\n"
+                          "SUMMARY:望\r\n"
+                          "DESCRIPTION:望 2025-10-07 11:47 (UTC+8)\r\n"),
+            std::string::npos);
+}
+
 TEST(RunTest, CalColourOnlyWhereAskedFor) {
   const struct {
     std::vector<std::string_view> args;

@@ -28,10 +28,11 @@ quillet-lunar [--traditional] [--json] -
 quillet-lunar [--traditional] [--json] --tsv FROM TO
 quillet-lunar --to-gregorian YEAR MONTH DAY [--leap]
 quillet-lunar [--traditional] [--json] --terms YEAR
+quillet-lunar [--traditional] [--json] --hours YYYY-MM-DD [--rat-hour]
 quillet-lunar cal [-3] [--monday] [--traditional] [--color=WHEN] [YEAR [MONTH]]
 quillet-lunar workday [-v] [YYYY-MM-DD]
 quillet-lunar workday --check FILE
-quillet-lunar ics [--festivals] [--terms] [--days] [--holidays] [--anniversary NAME YYYY-MM-DD]... [--leap-rule RULE] [--missing-day RULE] [--remind DAYS] [--traditional] [--output FILE] FROM TO
+quillet-lunar ics [--festivals] [--terms] [--days] [--holidays] [--seasons] [--moon] [--anniversary NAME YYYY-MM-DD]... [--leap-rule RULE] [--missing-day RULE] [--remind DAYS] [--traditional] [--output FILE] FROM TO
 quillet-lunar -h | --help | --version'
 if [ "$synopsis" != "$expected" ]; then
   fail "quillet-lunar(1)'s synopsis differs from the program's grammar:"

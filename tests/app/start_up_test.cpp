@@ -79,7 +79,8 @@ TEST(StartUpTest, ShowsTheWindowThenRunsItsStartUpInTheEventLoop) {
   EXPECT_EQ(after.All(), (Fields{true, 1, "2031", "7"}));
   // The table handed in, with its refusal ending every tooltip.
   EXPECT_TRUE(tip.starts_with("2031年7月1日 星期二\n")) << tip;
-  EXPECT_TRUE(tip.ends_with("\n2031年调休安排尚未收录\n" + refusal)) << tip;
+  EXPECT_NE(tip.find("\n2031年调休安排尚未收录\n"), std::string::npos) << tip;
+  EXPECT_TRUE(tip.ends_with("\n" + refusal)) << tip;
   // A start page only where the build names a site.
   EXPECT_EQ(opened.size(), ui::ConfiguredSiteHost().empty() ? 0u : 1u);
 }

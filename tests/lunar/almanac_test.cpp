@@ -13,6 +13,7 @@
 #include <string>
 
 #include "lunar/lunar_names.h"
+#include "tests/support/refusals.h"
 #include "tests/support/served_days.h"
 #include "tests/support/sexagenary.h"
 
@@ -196,10 +197,7 @@ TEST(HourPillarTest, EveryServedDayRunsUnbroken) {
 }
 
 TEST(AlmanacTest, OutsideTheRangeThrowsNamingTheArgument) {
-  const struct {
-    std::function<void()> call;
-    const char* named;
-  } cases[] = {
+  const testing::Refusal cases[] = {
       {[] { AlmanacOn(1901, 2, 18); }, "1901-02-18"},
       {[] { AlmanacOn(2101, 1, 1); }, "year 2101"},
       {[] { AlmanacOn(2024, 4, 31); }, "day 31"},
@@ -211,15 +209,7 @@ TEST(AlmanacTest, OutsideTheRangeThrowsNamingTheArgument) {
       {[] { names::Nayin(0); }, "0"},
       {[] { names::PengzuBranch(12); }, "12"},
   };
-  for (const auto& e : cases) {
-    try {
-      e.call();
-      ADD_FAILURE() << "no exception for " << e.named;
-    } catch (const std::out_of_range& error) {
-      EXPECT_NE(std::string{error.what()}.find(e.named), std::string::npos)
-          << error.what();
-    }
-  }
+  testing::ExpectRefusals(cases);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "lunar/lunar_names.h"
+#include "tests/support/refusals.h"
 #include "tests/support/served_days.h"
 #include "tests/support/sexagenary.h"
 
@@ -262,10 +263,7 @@ TEST(SeasonsOnTest, EveryServedDayFollowsTheDayBefore) {
 }
 
 TEST(SeasonsTest, OutsideTheRangeThrowsNamingTheArgument) {
-  const struct {
-    std::function<void()> call;
-    const char* named;
-  } cases[] = {
+  const testing::Refusal cases[] = {
       {[] { SeasonsOn(1901, 2, 18); }, "1901-02-18"},
       {[] { SeasonsOn(2101, 1, 1); }, "year 2101"},
       {[] { SeasonsOn(2023, 2, 29); }, "day 29"},
@@ -276,15 +274,7 @@ TEST(SeasonsTest, OutsideTheRangeThrowsNamingTheArgument) {
       {[] { names::Pentad(72); }, "72"},
       {[] { names::NineName(0); }, "0"},
   };
-  for (const auto& e : cases) {
-    try {
-      e.call();
-      ADD_FAILURE() << "no exception for " << e.named;
-    } catch (const std::out_of_range& error) {
-      EXPECT_NE(std::string{error.what()}.find(e.named), std::string::npos)
-          << error.what();
-    }
-  }
+  testing::ExpectRefusals(cases);
 }
 
 }  // namespace

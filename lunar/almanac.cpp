@@ -11,8 +11,6 @@ namespace {
 
 namespace chr = std::chrono;
 
-// 1949-10-01 was a 甲子 day (see CnCalendar::SexagenaryDay).
-constexpr chr::sys_days kJiaziDay{chr::year{1949} / 10 / 1};
 constexpr int kMansionCount = 28;
 constexpr int kMansionOfReferenceDay = 10;  // 虚
 constexpr chr::sys_days kMansionReference{kMansionReferenceDay};
@@ -23,12 +21,7 @@ constexpr std::array<names::Direction, 4> kShaOfGroup = {
     names::Direction::kSouth, names::Direction::kEast, names::Direction::kNorth,
     names::Direction::kWest};
 
-// The remainder of a by b, 0 .. b − 1, for a of either sign.
-constexpr int FloorMod(int a, int b) { return (a % b + b) % b; }
-
-int CycleDayOf(chr::sys_days day) {
-  return FloorMod(static_cast<int>((day - kJiaziDay).count()), 60) + 1;
-}
+using lunar_detail::FloorMod;
 
 // The stem 0..9 and branch 0..11 of cycle place 1..60.
 constexpr int StemOf(int cycle) { return (cycle - 1) % 10; }
@@ -50,7 +43,7 @@ AlmanacDay AlmanacOn(int year, int month, int day, YearStart start) {
   const chr::sys_days served =
       lunar_detail::ServedDay("AlmanacOn", year, month, day);
   AlmanacDay result{};
-  result.day = CycleDayOf(served);
+  result.day = lunar_detail::CycleDay(served);
   result.month = lunar_detail::CycleMonth(year, month, day);
   result.year = lunar_detail::CycleYear(served, year, month, day, start);
   const int branch = BranchOf(result.day);
@@ -88,7 +81,7 @@ HourPillar HourPillarAt(int year, int month, int day, int hour,
   }
   const int branch = (hour + 1) / 2 % 12;
   const bool ratBeforeMidnight = hour == 23;
-  const int today = CycleDayOf(served);
+  const int today = lunar_detail::CycleDay(served);
   // The 子 hour from 23:00 is the one that begins the next day.
   const int tomorrow = today % 60 + 1;
   const int hourCycle = HourCycle(ratBeforeMidnight ? tomorrow : today, branch);

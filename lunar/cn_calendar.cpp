@@ -58,8 +58,7 @@ void CheckRange(const char* operation, const char* argument, int value, int low,
   }
 }
 
-// The remainder of a by b, 0 .. b − 1, for a of either sign.
-constexpr int FloorMod(int a, int b) { return (a % b + b) % b; }
+using lunar_detail::FloorMod;
 
 // A served Gregorian day, checked: anything else throws, naming the
 // operation and the argument.
@@ -336,9 +335,12 @@ std::string CnCalendar::SexagenaryName(int index) const {
   return names::Sexagenary(index);
 }
 
+int lunar_detail::CycleDay(chr::sys_days day) {
+  return FloorMod((day - kCycleDay).count(), 60) + 1;
+}
+
 int CnCalendar::SexagenaryDay(int year, int month, int day) const {
-  const chr::sys_days served = ServedDay("SexagenaryDay", year, month, day);
-  return FloorMod((served - kCycleDay).count(), 60) + 1;
+  return lunar_detail::CycleDay(ServedDay("SexagenaryDay", year, month, day));
 }
 
 int CnCalendar::SexagenaryMonth(int year, int month, int day) const {

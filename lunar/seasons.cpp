@@ -29,9 +29,6 @@ constexpr int kStemGeng = 6;   // 庚
 constexpr int kStemRen = 8;    // 壬
 constexpr int kBranchWei = 7;  // 未
 
-// 1949-10-01 was a 甲子 day (see CnCalendar::SexagenaryDay).
-constexpr chr::sys_days kJiaziDay{chr::year{1949} / 10 / 1};
-
 // The winter solstice of 1900 fell on 1900-12-22 (UTC+8), before the tables'
 // first year; its nines reach the first served days (to 1901-03-12). The
 // test of the tables recomputes it from the astronomical core.
@@ -49,17 +46,17 @@ void CheckYear(const char* operation, int year, int low) {
   }
 }
 
-// The remainder of a by b, 0 .. b − 1, for a of either sign.
-constexpr int FloorMod(int a, int b) { return (a % b + b) % b; }
+using lunar_detail::FloorMod;
 
 // The days from `from` to `to`, negative when `to` comes first.
 constexpr int DaysFrom(chr::sys_days from, chr::sys_days to) {
   return static_cast<int>((to - from).count());
 }
 
-int StemOf(chr::sys_days day) { return FloorMod(DaysFrom(kJiaziDay, day), 10); }
+// The stem 0..9 and branch 0..11 of a day.
+int StemOf(chr::sys_days day) { return (lunar_detail::CycleDay(day) - 1) % 10; }
 int BranchOf(chr::sys_days day) {
-  return FloorMod(DaysFrom(kJiaziDay, day), 12);
+  return (lunar_detail::CycleDay(day) - 1) % 12;
 }
 
 // The first day from `from` (itself included) whose stem is `stem`.

@@ -8,10 +8,17 @@
 
 namespace quillet::lunar_detail {
 
+// The remainder of a by b, 0 .. b − 1, for a of either sign.
+constexpr int FloorMod(int a, int b) { return (a % b + b) % b; }
+
 // The day, if served (1901-02-19 .. 2100-12-31); else std::out_of_range
 // naming the operation and the argument that is wrong.
 std::chrono::sys_days ServedDay(const char* operation, int year, int month,
                                 int day);
+
+// The day's place 1..60 in the cycle of days (甲子 1), as
+// CnCalendar::SexagenaryDay answers it, for any day.
+int CycleDay(std::chrono::sys_days day);
 
 // The stem-branch month and year 1..60 of a served day already checked, as
 // CnCalendar::SexagenaryMonth and SexagenaryYear answer them.

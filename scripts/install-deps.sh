@@ -14,6 +14,9 @@ packages=(
   lintian man-db groff-base
   # quillet-lunar ics is read back by two iCalendar parsers and a client.
   libical-dev python3-icalendar khal
+  # The Python module quillet_lunar: built with pybind11, tested with pytest
+  # and its type stub with mypy.
+  pybind11-dev python3-dev python3-pytest mypy
 )
 # `make fuzz` needs clang with its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -38,7 +38,9 @@ png_size() {
 #   QUILLET_EXPORT_CONFIG  the build type in the name of the CMake package's
 #                          target file (release, noconfig, ...)
 #   QUILLET_LUNAR_TOOL     1 if the command line quillet-lunar is built
-package_files() { # package_files quillet|libquillet-lunar-dev
+#   QUILLET_PYTHON_MODULE  the file name of the Python extension, where the
+#                          module is built
+package_files() { # package_files quillet|libquillet-lunar-dev|python3-quillet-lunar
   case $1 in
     quillet)
       printf '%s\n' \
@@ -76,6 +78,16 @@ package_files() { # package_files quillet|libquillet-lunar-dev
           share/bash-completion/completions/quillet-lunar
       fi
       ;;
+    python3-quillet-lunar)
+      local module=lib/python3/dist-packages/quillet_lunar
+      printf '%s\n' \
+        "$module/${QUILLET_PYTHON_MODULE:?}" \
+        "$module/__init__.py" \
+        "$module/__init__.pyi" \
+        "$module/py.typed" \
+        share/doc/python3-quillet-lunar/copyright \
+        share/doc/python3-quillet-lunar/changelog.gz
+      ;;
     *) echo "package_files: no package '$1'" >&2; return 1 ;;
   esac
 }
@@ -89,13 +101,16 @@ is_gzip_n() {
   [ "$header" = 1f8b080000000000 ] && gzip -t "$1" 2>/dev/null
 }
 
-# Checks the files that an installation of <package>s (both when none is
+# Checks the files that an installation of <package>s (all when none is
 # named) puts under <root>/usr, and that it puts nothing else there.
 check_installed_tree() {
   local root=$1
   shift
   local packages=("$@")
-  [ ${#packages[@]} -ne 0 ] || packages=(quillet libquillet-lunar-dev)
+  if [ ${#packages[@]} -eq 0 ]; then
+    packages=(quillet libquillet-lunar-dev)
+    [ -z "${QUILLET_PYTHON_MODULE:-}" ] || packages+=(python3-quillet-lunar)
+  fi
   local usr=$root/usr
   local actual wanted package
   actual=$(cd "$usr" 2>/dev/null && find . -type f -o -type l | sed 's|^\./||' | sort)
@@ -130,6 +145,16 @@ check_installed_tree() {
   if [ -f "$desktop" ]; then
     grep -qx 'Exec=quillet' "$desktop" || fail "$desktop does not run quillet"
     grep -qx 'Icon=quillet' "$desktop" || fail "$desktop does not use the quillet icon"
+  fi
+
+  # The Python module imports from the tree with Debian's python3 and gives
+  # the day its lunar date.
+  local site=$usr/lib/python3/dist-packages lunar
+  if [ -d "$site/quillet_lunar" ]; then
+    lunar=$(PYTHONPATH=$site /usr/bin/python3 -c 'import datetime, quillet_lunar
+print(quillet_lunar.to_lunar(datetime.date(2024, 2, 10)))' 2>&1)
+    [ "$lunar" = "正月初一" ] ||
+      fail "the installed quillet_lunar gives '$lunar' for 2024-02-10, not 正月初一"
   fi
 
   local gz

@@ -63,6 +63,8 @@ bench: build
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; \
 	done
+	@echo "== quillet_lunar (Python) beside python3-lunardate"
+	@bash bench/python/run.sh build/release
 
 # libFuzzer on DrawMonth for FUZZ_SECONDS, then on quillet-lunar's argument
 # and standard-input readers for FUZZ_RUNS inputs; new inputs go to scratch

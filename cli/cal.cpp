@@ -84,32 +84,14 @@ std::string Centered(std::string_view text, int width) {
   return Spaces(room / 2) + std::string{text} + Spaces(room - room / 2);
 }
 
-// The label of a day, in the script asked for. The choice is the window's
-// (ChooseDayLabel); only the texts that have a traditional form change: the
-// note and the 闰 of a leap month's name. Festival names have one form.
+// The label of a day, in the script asked for: the window's choice.
 DayLabel LabelOf(const CnCalendar& calendar, chr::year_month_day date,
                  Script script) {
-  DayLabel label = ChooseDayLabel(
-      calendar, ToDayKey(static_cast<int>(date.year()),
-                         static_cast<int>(unsigned{date.month()}),
-                         static_cast<int>(unsigned{date.day()})));
-  if (script == Script::kTraditional) {
-    const LunarDate& lunar = label.lunar;
-    if (label.kind == DayLabelKind::kNote) {
-      label.text = calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
-                                          lunar.isLeapMonth, script);
-    } else if (label.kind == DayLabelKind::kMonthName) {
-      // The month's name, then its size (大 or 小), which stays as it is.
-      const std::size_t named =
-          names::LunarMonth(lunar.month, lunar.isLeapMonth,
-                            names::MonthStyle::kGrid)
-              .size();
-      label.text = names::LunarMonth(lunar.month, lunar.isLeapMonth,
-                                     names::MonthStyle::kGrid, script) +
-                   label.text.substr(named);
-    }
-  }
-  return label;
+  return ChooseDayLabel(calendar,
+                        ToDayKey(static_cast<int>(date.year()),
+                                 static_cast<int>(unsigned{date.month()}),
+                                 static_cast<int>(unsigned{date.day()})),
+                        script);
 }
 
 std::string Title(const CnCalendar& calendar, chr::year_month month,

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/text_width.h"
+#include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "lunar/moon_phases.h"
 #include "lunar/seasons.h"
@@ -347,12 +348,8 @@ std::vector<std::string> SeasonLines(chr::year_month month) {
     if (phase.phase != MoonPhase::kFull) continue;
     const chr::sys_seconds local = phase.instant + kChinaStandardTimeOffset;
     const chr::sys_days day = chr::floor<chr::days>(local);
-    const chr::hh_mm_ss time{local - day};
-    char clock[8];
-    std::snprintf(clock, sizeof clock, "%02d:%02d",
-                  static_cast<int>(time.hours().count()) % 24,
-                  static_cast<int>(time.minutes().count()) % 60);
-    add(day, std::string{MoonPhaseName(MoonPhase::kFull)} + " " + clock);
+    add(day,
+        std::string{MoonPhaseName(MoonPhase::kFull)} + " " + MinuteText(local));
   }
   std::stable_sort(days.begin(), days.end(), [](const auto& a, const auto& b) {
     return a.first < b.first;

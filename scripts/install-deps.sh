@@ -17,6 +17,9 @@ packages=(
   # The Python module quillet_lunar: built with pybind11, tested with pytest
   # and its type stub with mypy.
   pybind11-dev python3-dev python3-pytest mypy
+  # The Plasma clock's calendar plug-in (QUILLET_PLASMA=5): KF5's
+  # CalendarEvents, with Qt 5 behind it.
+  libkf5declarative-dev
 )
 # `make fuzz` needs clang with its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then

@@ -58,10 +58,11 @@ OfficialDays LoadOfficial() {
   }
 }
 
-EventData EventOf(const QDate& date, const ClockEvent& event) {
+// An all-day event of the day that begins at `midnight`.
+EventData EventOf(const QDateTime& midnight, const ClockEvent& event) {
   EventData data;
-  data.setStartDateTime(date.startOfDay());
-  data.setEndDateTime(date.startOfDay());
+  data.setStartDateTime(midnight);
+  data.setEndDateTime(midnight);
   data.setIsAllDay(true);
   data.setTitle(QString::fromStdString(event.title));
   data.setDescription(QString::fromStdString(event.description));
@@ -112,8 +113,12 @@ void CalendarPlugin::loadEventsForDateRange(const QDate& start,
         // are on, the clock shows Quillet's label.
         label.priority = SubLabelPriority::Default;
         labels.insert(date, label);
+        if (answer->events.empty()) continue;
+        // Local midnight, found once a day: it asks the C library for the
+        // time zone, which costs more than all the rest of the day.
+        const QDateTime midnight = date.startOfDay();
         for (const ClockEvent& event : answer->events) {
-          events.insert(date, EventOf(date, event));
+          events.insert(date, EventOf(midnight, event));
         }
       }
     }

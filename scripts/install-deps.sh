@@ -38,6 +38,11 @@ fi
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
+# `make bench` times the Plasma clock's plug-in beside Plasma's own
+# alternate calendar, which plasma-calendar-addons brings.
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(plasma-calendar-addons)
+fi
 # `make mutants` reads its list of faults with python3.
 if [ "${1:-}" = "--mutants" ]; then
   packages+=(python3)

@@ -43,6 +43,11 @@ fi
 if [ "${1:-}" = "--bench" ]; then
   packages+=(plasma-calendar-addons)
 fi
+# scripts/plasma-picture.sh starts a real Plasma shell on a virtual display
+# and takes a picture of it.
+if [ "${1:-}" = "--plasma" ]; then
+  packages+=(plasma-workspace plasma-desktop xvfb x11-utils xdotool imagemagick)
+fi
 # `make mutants` reads its list of faults with python3.
 if [ "${1:-}" = "--mutants" ]; then
   packages+=(python3)

@@ -59,6 +59,7 @@ coverage: build-coverage
 	  --exclude 'lunar/lunar_tables.cpp'
 
 bench: build
+	@bash scripts/install-deps.sh --bench
 	@for b in build/release/bench/quillet_bench_*; do \
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.2 || exit 1; \

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/text_width.h"
+#include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "lunar/moon_phases.h"
 #include "lunar/seasons.h"
@@ -84,32 +85,14 @@ std::string Centered(std::string_view text, int width) {
   return Spaces(room / 2) + std::string{text} + Spaces(room - room / 2);
 }
 
-// The label of a day, in the script asked for. The choice is the window's
-// (ChooseDayLabel); only the texts that have a traditional form change: the
-// note and the 闰 of a leap month's name. Festival names have one form.
+// The label of a day, in the script asked for: the window's choice.
 DayLabel LabelOf(const CnCalendar& calendar, chr::year_month_day date,
                  Script script) {
-  DayLabel label = ChooseDayLabel(
-      calendar, ToDayKey(static_cast<int>(date.year()),
-                         static_cast<int>(unsigned{date.month()}),
-                         static_cast<int>(unsigned{date.day()})));
-  if (script == Script::kTraditional) {
-    const LunarDate& lunar = label.lunar;
-    if (label.kind == DayLabelKind::kNote) {
-      label.text = calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
-                                          lunar.isLeapMonth, script);
-    } else if (label.kind == DayLabelKind::kMonthName) {
-      // The month's name, then its size (大 or 小), which stays as it is.
-      const std::size_t named =
-          names::LunarMonth(lunar.month, lunar.isLeapMonth,
-                            names::MonthStyle::kGrid)
-              .size();
-      label.text = names::LunarMonth(lunar.month, lunar.isLeapMonth,
-                                     names::MonthStyle::kGrid, script) +
-                   label.text.substr(named);
-    }
-  }
-  return label;
+  return ChooseDayLabel(calendar,
+                        ToDayKey(static_cast<int>(date.year()),
+                                 static_cast<int>(unsigned{date.month()}),
+                                 static_cast<int>(unsigned{date.day()})),
+                        script);
 }
 
 std::string Title(const CnCalendar& calendar, chr::year_month month,
@@ -365,12 +348,8 @@ std::vector<std::string> SeasonLines(chr::year_month month) {
     if (phase.phase != MoonPhase::kFull) continue;
     const chr::sys_seconds local = phase.instant + kChinaStandardTimeOffset;
     const chr::sys_days day = chr::floor<chr::days>(local);
-    const chr::hh_mm_ss time{local - day};
-    char clock[8];
-    std::snprintf(clock, sizeof clock, "%02d:%02d",
-                  static_cast<int>(time.hours().count()) % 24,
-                  static_cast<int>(time.minutes().count()) % 60);
-    add(day, std::string{MoonPhaseName(MoonPhase::kFull)} + " " + clock);
+    add(day,
+        std::string{MoonPhaseName(MoonPhase::kFull)} + " " + MinuteText(local));
   }
   std::stable_sort(days.begin(), days.end(), [](const auto& a, const auto& b) {
     return a.first < b.first;

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "cli/arguments.h"
+#include "cli/day_text.h"
 #include "lunar/date_text.h"
-#include "lunar/lunar_names.h"
 
 namespace quillet::lunar_cli {
 namespace {
@@ -34,15 +34,7 @@ LunarDate LunarOf(const CnCalendar& calendar, chr::year_month_day date) {
 
 std::string DayLine(const CnCalendar& calendar, chr::year_month_day date,
                     Script script) {
-  const LunarDate lunar = LunarOf(calendar, date);
-  const int cycleYear = calendar.SexagenaryYear(
-      static_cast<int>(date.year()), static_cast<int>(unsigned{date.month()}),
-      static_cast<int>(unsigned{date.day()}));
-  std::string line = DateText(date) + " " + names::Sexagenary(cycleYear) +
-                     "年 " + names::LunarMonthDay(lunar, script);
-  const std::string note = Note(calendar, lunar, script);
-  if (!note.empty()) line += " " + note;
-  return line + "\n";
+  return DateText(date) + " " + LunarLineOf(calendar, date, script) + "\n";
 }
 
 void AppendDayRow(std::string& rows, const CnCalendar& calendar,

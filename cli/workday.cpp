@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/day_text.h"
 #include "lunar/date_text.h"
 #include "monthview/official_days_file.h"
 
@@ -120,16 +121,7 @@ std::optional<std::string> WorkdayLine(chr::year_month_day day,
   if (!workday) return std::nullopt;
   std::string line = DateText(day);
   if (const auto official = table.On(chr::sys_days{day})) {
-    if (official->kind == OfficialDayKind::kWork) {
-      line += " 班 " + official->holiday + "调休";
-    } else {
-      line += " 休 " + official->holiday;
-      if (official->statutory) line += " 法定假日";
-      if (official->source == OfficialDaySource::kRules) {
-        line += " (" + std::to_string(static_cast<int>(day.year())) +
-                "年调休安排尚未收录)";
-      }
-    }
+    line += " " + OfficialDayWords(*official, static_cast<int>(day.year()));
   } else {
     line += *workday ? " 工作日" : " 休息日";
   }

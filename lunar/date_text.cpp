@@ -25,6 +25,15 @@ std::string DateTimeText(chr::sys_seconds time) {
   return DateText(chr::year_month_day{day}) + text;
 }
 
+std::string MinuteText(chr::sys_seconds time) {
+  const chr::hh_mm_ss clock{time - chr::floor<chr::days>(time)};
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d",
+                static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()));
+  return text;
+}
+
 std::optional<chr::year_month_day> ParseDateText(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
     return std::nullopt;

@@ -2,11 +2,11 @@
 
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
 #include "lunar/almanac.h"
+#include "lunar/date_text.h"
 #include "lunar/lunar_names.h"
 #include "lunar/moon_phases.h"
 #include "lunar/seasons.h"
@@ -60,13 +60,7 @@ std::string StemBranchLine(const CnCalendar& calendar, int year, int month,
 
 // 16:27: the minute of an instant in China Standard Time.
 std::string ClockText(chr::sys_seconds instant) {
-  const chr::sys_seconds local = instant + kChinaStandardTimeOffset;
-  const chr::hh_mm_ss clock{local - chr::floor<chr::days>(local)};
-  char time[8];
-  std::snprintf(time, sizeof time, "%02d:%02d",
-                static_cast<int>(clock.hours().count()),
-                static_cast<int>(clock.minutes().count()));
-  return time;
+  return MinuteText(instant + kChinaStandardTimeOffset);
 }
 
 // 立春 16:27（北京时间）: the minute the term begins, in China Standard Time.

@@ -53,4 +53,23 @@ DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey) {
           kDayNameColor, kFixedLabelOffset, lunar};
 }
 
+DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey, Script script) {
+  DayLabel label = ChooseDayLabel(calendar, dayKey);
+  if (script == Script::kSimplified) return label;
+  const LunarDate& lunar = label.lunar;
+  if (label.kind == DayLabelKind::kNote) {
+    label.text = calendar.LunarDateNote(lunar.year, lunar.month, lunar.day,
+                                        lunar.isLeapMonth, script);
+  } else if (label.kind == DayLabelKind::kMonthName) {
+    // The month's name, then its size (大 or 小), which stays as it is.
+    const std::size_t named = names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                                                names::MonthStyle::kGrid)
+                                  .size();
+    label.text = names::LunarMonth(lunar.month, lunar.isLeapMonth,
+                                   names::MonthStyle::kGrid, script) +
+                 label.text.substr(named);
+  }
+  return label;
+}
+
 }  // namespace quillet

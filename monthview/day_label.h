@@ -46,8 +46,15 @@ inline constexpr Rgb kDayNameColor{0x00, 0x00, 0x00};
 inline constexpr int kLabelBelowRowTop = 30;
 
 // Chooses the label of the Gregorian day `dayKey` (year × 10000 + month ×
-// 100 + day, a valid date of 1902..2047).
+// 100 + day). The window asks it for 1902..2047; it answers every served day,
+// 1901-02-19 .. 2100-12-31, as `quillet-lunar cal` and the Plasma clock's
+// calendar ask it, and throws std::out_of_range for any other.
 DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey);
+
+// The same choice, its text in `script`. Only the texts that have a
+// traditional form change: the note and the 闰 of a leap month's name.
+// Festival names have one form.
+DayLabel ChooseDayLabel(const CnCalendar& calendar, int dayKey, Script script);
 
 // The label of a lunar month's first day: its name as the grid writes it,
 // then its size: "闰四月大", "十一月小".

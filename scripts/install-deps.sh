@@ -17,6 +17,9 @@ packages=(
   # The Python module quillet_lunar: built with pybind11, tested with pytest
   # and its type stub with mypy.
   pybind11-dev python3-dev python3-pytest mypy
+  # The Plasma clock's calendar plug-in (QUILLET_PLASMA=5): KF5's
+  # CalendarEvents, with Qt 5 behind it.
+  libkf5declarative-dev
 )
 # `make fuzz` needs clang with its libFuzzer runtime.
 if [ "${1:-}" = "--fuzz" ]; then
@@ -34,6 +37,16 @@ fi
 # Debian's sources for it and runs the tests under Wine (64-bit only).
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+fi
+# `make bench` times the Plasma clock's plug-in beside Plasma's own
+# alternate calendar, which plasma-calendar-addons brings.
+if [ "${1:-}" = "--bench" ]; then
+  packages+=(plasma-calendar-addons)
+fi
+# scripts/plasma-picture.sh starts a real Plasma shell on a virtual display
+# and takes a picture of it.
+if [ "${1:-}" = "--plasma" ]; then
+  packages+=(plasma-workspace plasma-desktop xvfb x11-utils xdotool imagemagick)
 fi
 # `make mutants` reads its list of faults with python3.
 if [ "${1:-}" = "--mutants" ]; then

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "monthview/gbk.h"
@@ -279,6 +281,58 @@ TEST(DayLabelTest, MonthAndDayNames) {
     EXPECT_EQ(LunarMonthLabel(m.month, m.leap, m.days), m.name);
   }
   EXPECT_EQ(GbkByteLength(LunarMonthLabel(11, true, 29)), 10u);
+}
+
+// The label in either script: the same choice, with the note and a leap
+// month's 闰 in the script asked for; festival names have one form.
+TEST(DayLabelTest, LabelsInEitherScript) {
+  const CnCalendar calendar;
+  const struct {
+    int year, month, day;
+    Script script;
+    DayLabelKind kind;
+    const char* text;
+  } rows[] = {
+      {2024, 3, 5, Script::kSimplified, DayLabelKind::kNote, "惊蛰"},
+      {2024, 3, 5, Script::kTraditional, DayLabelKind::kNote, "驚蟄"},
+      // 闰二月 of 2023 began on 22 March and had 29 days.
+      {2023, 3, 22, Script::kSimplified, DayLabelKind::kMonthName, "闰二月小"},
+      {2023, 3, 22, Script::kTraditional, DayLabelKind::kMonthName, "閏二月小"},
+      {2025, 10, 1, Script::kTraditional, DayLabelKind::kFestival, "国庆节"},
+      {2027, 2, 5, Script::kTraditional, DayLabelKind::kNote, "除夕"},
+  };
+  for (const auto& r : rows) {
+    const DayLabel label = ChooseDayLabel(
+        calendar, r.year * 10000 + r.month * 100 + r.day, r.script);
+    EXPECT_EQ(label.kind, r.kind) << r.text;
+    EXPECT_EQ(label.text, r.text);
+  }
+}
+
+// Every served day has a label, 1901-02-19 to 2100-12-31, beyond the
+// window's years; the days either side of the range are refused.
+TEST(DayLabelTest, EveryServedDay) {
+  namespace chr = std::chrono;
+  const CnCalendar calendar;
+  int days = 0;
+  for (chr::sys_days d{kFirstServedDay}; d <= chr::sys_days{kLastServedDay};
+       ++d, ++days) {
+    const chr::year_month_day date{d};
+    const int key = static_cast<int>(date.year()) * 10000 +
+                    static_cast<int>(unsigned{date.month()}) * 100 +
+                    static_cast<int>(unsigned{date.day()});
+    const DayLabel label = ChooseDayLabel(calendar, key);
+    ASSERT_FALSE(label.text.empty()) << key;
+    ASSERT_EQ(label.lunar, calendar.GregorianToLunar(
+                               static_cast<int>(date.year()),
+                               static_cast<int>(unsigned{date.month()}),
+                               static_cast<int>(unsigned{date.day()})));
+  }
+  EXPECT_EQ(days, 73000);
+  // 1901-02-19 is 正月初一 of 1901: 春节.
+  EXPECT_EQ(ChooseDayLabel(calendar, 19010219).text, "春节");
+  EXPECT_THROW(ChooseDayLabel(calendar, 19010218), std::out_of_range);
+  EXPECT_THROW(ChooseDayLabel(calendar, 21010101), std::out_of_range);
 }
 
 }  // namespace

@@ -24,6 +24,11 @@ wanted=$(printf '%s\n' "libquillet-lunar-dev_${version}_$arch.deb" \
     cat - <(echo "python3-quillet-lunar_${version}_$arch.deb")
   else
     cat
+  fi |
+  if [ -n "${QUILLET_PLASMA_PLUGIN_FILE:-}" ]; then
+    cat - <(echo "plasma-calendar-quillet_${version}_$arch.deb")
+  else
+    cat
   fi | sort)
 if [ "$built" != "$wanted" ]; then
   fail "expected the packages" $wanted "in $out, found:" $built
@@ -93,5 +98,16 @@ fi
 if [ -n "${QUILLET_PYTHON_MODULE:-}" ]; then
   check_package python3-quillet-lunar python
   depends_on python3-quillet-lunar python3 libc6 libstdc++6
+fi
+# The Plasma clock's plug-in: Qt 5 and KF5's CalendarEvents, from what it
+# links, and nothing of Quillet's.
+if [ -n "${QUILLET_PLASMA_PLUGIN_FILE:-}" ]; then
+  check_package plasma-calendar-quillet kde
+  depends_on plasma-calendar-quillet libqt5core5a libkf5calendarevents5 \
+    libc6 libstdc++6
+  if dpkg-deb -f "$out/plasma-calendar-quillet_${version}_$arch.deb" Depends |
+    grep -q quillet; then
+    fail "plasma-calendar-quillet depends on another Quillet package"
+  fi
 fi
 finish

@@ -40,7 +40,9 @@ png_size() {
 #   QUILLET_LUNAR_TOOL     1 if the command line quillet-lunar is built
 #   QUILLET_PYTHON_MODULE  the file name of the Python extension, where the
 #                          module is built
-package_files() { # package_files quillet|libquillet-lunar-dev|python3-quillet-lunar
+#   QUILLET_PLASMA_PLUGIN_FILE  the Plasma clock's plug-in under /usr, where
+#                          it is built
+package_files() { # package_files quillet|libquillet-lunar-dev|python3-quillet-lunar|plasma-calendar-quillet
   case $1 in
     quillet)
       printf '%s\n' \
@@ -88,6 +90,12 @@ package_files() { # package_files quillet|libquillet-lunar-dev|python3-quillet-l
         share/doc/python3-quillet-lunar/copyright \
         share/doc/python3-quillet-lunar/changelog.gz
       ;;
+    plasma-calendar-quillet)
+      printf '%s\n' \
+        "${QUILLET_PLASMA_PLUGIN_FILE:?}" \
+        share/doc/plasma-calendar-quillet/copyright \
+        share/doc/plasma-calendar-quillet/changelog.gz
+      ;;
     *) echo "package_files: no package '$1'" >&2; return 1 ;;
   esac
 }
@@ -110,6 +118,7 @@ check_installed_tree() {
   if [ ${#packages[@]} -eq 0 ]; then
     packages=(quillet libquillet-lunar-dev)
     [ -z "${QUILLET_PYTHON_MODULE:-}" ] || packages+=(python3-quillet-lunar)
+    [ -z "${QUILLET_PLASMA_PLUGIN_FILE:-}" ] || packages+=(plasma-calendar-quillet)
   fi
   local usr=$root/usr
   local actual wanted package
@@ -155,6 +164,16 @@ check_installed_tree() {
 print(quillet_lunar.to_lunar(datetime.date(2024, 2, 10)))' 2>&1)
     [ "$lunar" = "正月初一" ] ||
       fail "the installed quillet_lunar gives '$lunar' for 2024-02-10, not 正月初一"
+  fi
+
+  # The plug-in is a shared object that Qt's loader takes: it exports Qt's
+  # plug-in entry points.
+  local plugin=$usr/${QUILLET_PLASMA_PLUGIN_FILE:-none}
+  if [ -f "$plugin" ]; then
+    file -L "$plugin" | grep -q 'ELF.*shared object' ||
+      fail "$plugin is not an ELF shared object"
+    nm -D --defined-only "$plugin" | grep -q ' qt_plugin_instance$' ||
+      fail "$plugin does not export qt_plugin_instance"
   fi
 
   local gz

@@ -121,7 +121,8 @@ std::optional<std::string> WorkdayLine(chr::year_month_day day,
   if (!workday) return std::nullopt;
   std::string line = DateText(day);
   if (const auto official = table.On(chr::sys_days{day})) {
-    line += " " + OfficialDayWords(*official, static_cast<int>(day.year()));
+    line += ' ';
+    line += OfficialDayWords(*official, static_cast<int>(day.year()));
   } else {
     line += *workday ? " 工作日" : " 休息日";
   }

@@ -2,18 +2,13 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <cstdlib>
 
 #include "ui/system_services.h"
 
 namespace quillet::app {
 
 LoadedOfficialDays LoadOfficialDaysOfThisUser() {
-  return LoadOfficialDays([](const char* name) -> std::optional<std::string> {
-    const char* value = std::getenv(name);
-    if (value == nullptr) return std::nullopt;
-    return std::string(value);
-  });
+  return LoadOfficialDays(ProcessEnvironment);
 }
 
 int RunWindow(const StartUpHooks& hooks) {

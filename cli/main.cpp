@@ -105,10 +105,7 @@ int main(int argc, char** argv) {
                                            argv + argc);
   const char* noColor = std::getenv("NO_COLOR");
   const quillet::LoadedOfficialDays official =
-      quillet::LoadOfficialDays([](const char* name) {
-        const char* value = std::getenv(name);
-        return value ? std::optional<std::string>{value} : std::nullopt;
-      });
+      quillet::LoadOfficialDays(quillet::ProcessEnvironment);
   const quillet::lunar_cli::Context context{
       .today = LocalToday(),
       .input = &std::cin,

@@ -1,5 +1,6 @@
 #include "monthview/official_days_file.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -30,6 +31,12 @@ std::vector<std::string> AbsoluteDirectories(const std::string& list) {
 }
 
 }  // namespace
+
+std::optional<std::string> ProcessEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr) return std::nullopt;
+  return std::string{value};
+}
 
 std::vector<std::string> OfficialDaysPaths(
     const EnvironmentLookup& environment) {

@@ -22,6 +22,9 @@ using EnvironmentLookup =
 using FileReader =
     std::function<std::optional<std::string>(const std::string& path)>;
 
+// The process's own environment, as an EnvironmentLookup.
+std::optional<std::string> ProcessEnvironment(const char* name);
+
 // Where the file is looked for, in order.
 std::vector<std::string> OfficialDaysPaths(
     const EnvironmentLookup& environment);

@@ -5,7 +5,6 @@
 #include <QMultiHash>
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <string>
 
 #include "monthview/official_days_file.h"
@@ -43,12 +42,7 @@ Script ScriptOfLocale() {
 // table, with the user's file of later notices where it is sound.
 OfficialDays LoadOfficial() {
   try {
-    LoadedOfficialDays loaded =
-        LoadOfficialDays([](const char* name) -> std::optional<std::string> {
-          const char* value = std::getenv(name);
-          if (value == nullptr) return std::nullopt;
-          return std::string{value};
-        });
+    LoadedOfficialDays loaded = LoadOfficialDays(ProcessEnvironment);
     if (!loaded.refusal.empty()) {
       qWarning("quillet: %s", loaded.refusal.c_str());
     }

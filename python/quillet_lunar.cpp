@@ -8,7 +8,6 @@
 #include <pybind11/stl.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -94,10 +93,7 @@ LunarDate LunarOf(py::handle value) {
 // is left out whole, and the module warns why.
 const quillet::LoadedOfficialDays& Loaded() {
   static const quillet::LoadedOfficialDays loaded =
-      quillet::LoadOfficialDays([](const char* name) {
-        const char* value = std::getenv(name);
-        return value ? std::optional<std::string>{value} : std::nullopt;
-      });
+      quillet::LoadOfficialDays(quillet::ProcessEnvironment);
   return loaded;
 }
 const quillet::OfficialDays& Official() { return Loaded().table; }

@@ -27,9 +27,17 @@ std::string OfficialDayWords(const OfficialDay& official, int year) {
   std::string words = "休 " + official.holiday;
   if (official.statutory) words += " 法定假日";
   if (official.source == OfficialDaySource::kRules) {
-    words += " (" + std::to_string(year) + "年调休安排尚未收录)";
+    words += ' ';
+    words += NotYetArrangedText(year);
   }
   return words;
+}
+
+std::string NotYetArrangedText(int year) {
+  std::string text{"("};
+  text += std::to_string(year);
+  text += "年调休安排尚未收录)";
+  return text;
 }
 
 }  // namespace quillet::lunar_cli

@@ -24,4 +24,8 @@ std::string LunarLineOf(const CnCalendar& calendar,
 // the data, "休 春节 法定假日 (2027年调休安排尚未收录)".
 std::string OfficialDayWords(const OfficialDay& official, int year);
 
+// "(2027年调休安排尚未收录)": what a statutory day of a year without its
+// notice says of the arrangement still to come.
+std::string NotYetArrangedText(int year);
+
 }  // namespace quillet::lunar_cli

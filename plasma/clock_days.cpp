@@ -77,9 +77,7 @@ std::optional<ClockDay> ClockCalendar::Day(chr::sys_days day,
     if (official->kind == OfficialDayKind::kRest) {
       std::string description = official->statutory ? "法定假日" : "调休";
       if (official->source == OfficialDaySource::kRules) {
-        description.append(" (")
-            .append(std::to_string(year))
-            .append("年调休安排尚未收录)");
+        description.append(" ").append(lunar_cli::NotYetArrangedText(year));
       }
       answer.events.push_back({ClockEventKind::kRest, official->holiday + " 休",
                                std::move(description), Uid(date, "rest")});

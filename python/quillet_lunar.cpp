@@ -8,6 +8,7 @@
 #include <pybind11/stl.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -306,67 +307,37 @@ leap month after the ordinary month of its number.)");
           py::kw_only(), py::arg("traditional") = false,
           "The month and day as written in full: 正月初一, 闰四月十五 "
           "(traditional=True: 臘月 …).")
-      .def("__hash__",
-           [](const LunarDate& d) {
-             return py::hash(
-                 py::make_tuple(d.year, d.month, d.isLeapMonth, d.day));
-           })
-      .def("__getnewargs__", [](const LunarDate& d) {
-        return py::make_tuple(d.year, d.month, d.day, d.isLeapMonth);
+      .def("__hash__", [](const LunarDate& d) {
+        return py::hash(py::make_tuple(d.year, d.month, d.isLeapMonth, d.day));
       });
   // The order of the days: year, month, the leap month after the ordinary
   // one, day. A comparison with anything else is NotImplemented.
-  const auto key = [](const LunarDate& d) {
-    return std::tuple{d.year, d.month, d.isLeapMonth, d.day};
+  const auto compare = [&lunarDate](const char* name, auto order) {
+    lunarDate.def(
+        name,
+        [order](const LunarDate& a, const LunarDate& b) {
+          return order(std::tuple{a.year, a.month, a.isLeapMonth, a.day},
+                       std::tuple{b.year, b.month, b.isLeapMonth, b.day});
+        },
+        py::is_operator());
   };
-  lunarDate
-      .def(
-          "__eq__",
-          [key](const LunarDate& a, const LunarDate& b) {
-            return key(a) == key(b);
-          },
-          py::is_operator())
-      .def(
-          "__ne__",
-          [key](const LunarDate& a, const LunarDate& b) {
-            return key(a) != key(b);
-          },
-          py::is_operator())
-      .def(
-          "__lt__",
-          [key](const LunarDate& a, const LunarDate& b) {
-            return key(a) < key(b);
-          },
-          py::is_operator())
-      .def(
-          "__le__",
-          [key](const LunarDate& a, const LunarDate& b) {
-            return key(a) <= key(b);
-          },
-          py::is_operator())
-      .def(
-          "__gt__",
-          [key](const LunarDate& a, const LunarDate& b) {
-            return key(a) > key(b);
-          },
-          py::is_operator())
-      .def(
-          "__ge__",
-          [key](const LunarDate& a, const LunarDate& b) {
-            return key(a) >= key(b);
-          },
-          py::is_operator())
-      .def(py::pickle(
-          [](const LunarDate& d) {
-            return py::make_tuple(d.year, d.month, d.day, d.isLeapMonth);
-          },
-          [](const py::tuple& state) {
-            if (state.size() != 4) throw py::value_error("bad LunarDate state");
-            const LunarDate d{state[0].cast<int>(), state[1].cast<int>(),
-                              state[2].cast<int>(), state[3].cast<bool>()};
-            kCalendar.LunarToGregorian(d.year, d.month, d.day, d.isLeapMonth);
-            return d;
-          }));
+  compare("__eq__", std::equal_to<>{});
+  compare("__ne__", std::not_equal_to<>{});
+  compare("__lt__", std::less<>{});
+  compare("__le__", std::less_equal<>{});
+  compare("__gt__", std::greater<>{});
+  compare("__ge__", std::greater_equal<>{});
+  lunarDate.def(py::pickle(
+      [](const LunarDate& d) {
+        return py::make_tuple(d.year, d.month, d.day, d.isLeapMonth);
+      },
+      [](const py::tuple& state) {
+        if (state.size() != 4) throw py::value_error("bad LunarDate state");
+        const LunarDate d{state[0].cast<int>(), state[1].cast<int>(),
+                          state[2].cast<int>(), state[3].cast<bool>()};
+        kCalendar.LunarToGregorian(d.year, d.month, d.day, d.isLeapMonth);
+        return d;
+      }));
 
   // --- Dates both ways ----------------------------------------------------
   static PyMethodDef toLunar = {
